@@ -1,0 +1,30 @@
+#pragma once
+
+// Starting the system information tool, which two machine-wide registry values locate:
+// first a full command line, else a folder that holds MSINFO32.EXE.
+
+#include "platform/DesktopPlatform.h"
+
+#include <string>
+
+namespace vellory {
+
+inline constexpr const char *kSysInfoPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char *kSysInfoPathValue = "PATH";
+inline constexpr const char *kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr const char *kSysInfoFolderValue = "MSINFO";
+inline constexpr const char *kSysInfoProgram = "\\MSINFO32.EXE";
+inline constexpr const char *kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+
+// The size of the buffer a value is read into; a larger value counts as missing.
+inline constexpr std::uint32_t kValueBufferSize = 1024;
+
+// Reads a registry value as text: REG_SZ as its text (a terminating zero or none gives the
+// same text), REG_DWORD as "&h" and eight upper-case hex digits; any other type leaves
+// valueText as it was. False, with valueText emptied, when the key or value cannot be read.
+bool GetKeyValue(RegKey rootKey, const std::string &keyPath, const std::string &valueName, std::string &valueText);
+
+// Starts the tool, or tells the user it is unavailable. Never fails.
+void StartSysInfo();
+
+}  // namespace vellory
