@@ -45,8 +45,7 @@ frmSplash::frmSplash(QWidget *parent)
 
     QLabel *lblWarning = AddLabel(
         frame, "lblWarning",
-        QStringLiteral("Warning: protected by copyright law. All rights reserved; patent pending. "
-                       "Do not copy."),
+        QStringLiteral("Warning: protected by copyright law. Patent pending."),
         150, 3660, 6855, 315);
     lblWarning->setFont(ComicSans());
 
