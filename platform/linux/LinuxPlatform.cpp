@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxPlatform.h"
 
+#include "platform/linux/XdgFolders.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -15,46 +17,12 @@ namespace vellory {
 
 namespace {
 
-std::string HomeFolder()
-{
-    const char *home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    throw AppFailure(ENOENT, "Cannot find the home folder");
-}
-
-std::string WithoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
-std::string JoinPath(const std::string &folder, const std::string &name)
-{
-    std::string joined = WithoutTrailingSlashes(folder);
-    if (joined != "/")
-        joined += '/';
-    return joined + name;
-}
-
-// An XDG base folder from its variable, which only counts when it holds an absolute path.
-std::string BaseFolder(const char *variable, const char *fallbackBelowHome)
-{
-    const char *value = std::getenv(variable);
-    if (value && value[0] == '/')
-        return WithoutTrailingSlashes(value);
-    return JoinPath(HomeFolder(), fallbackBelowHome);
-}
-
 // The desktop folder named in user-dirs.dirs: XDG_DESKTOP_DIR="$HOME/..." or an absolute
 // path. The file is written for the shell, so the last assignment wins and a backslash
 // escapes the next character. Empty when the file does not name one.
 std::string DesktopFromUserDirs(const std::string &home)
 {
-    std::ifstream file(JoinPath(BaseFolder("XDG_CONFIG_HOME", ".config"), "user-dirs.dirs"));
+    std::ifstream file(JoinPath(XdgBaseFolder("XDG_CONFIG_HOME", ".config"), "user-dirs.dirs"));
     const std::string key = "XDG_DESKTOP_DIR=";
     std::string found;
     std::string line;
@@ -313,7 +281,7 @@ std::string LinuxPlatform::SpecialFolderPath(const std::string &name)
         if (folder.empty())
             folder = JoinPath(home, "Desktop");
     } else if (name == "StartMenu") {
-        folder = JoinPath(BaseFolder("XDG_DATA_HOME", ".local/share"), "applications");
+        folder = JoinPath(XdgBaseFolder("XDG_DATA_HOME", ".local/share"), "applications");
     } else if (name == "Favorites") {
         folder = JoinPath(HomeFolder(), "Favorites");
     } else {

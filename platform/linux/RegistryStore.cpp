@@ -1,5 +1,7 @@
 #include "platform/linux/RegistryStore.h"
 
+#include "platform/linux/XdgFolders.h"
+
 #include <sqlite3.h>
 
 #include <cerrno>
@@ -51,23 +53,13 @@ std::string NormalisePath(const std::string &path)
     return result;
 }
 
-std::string JoinPath(const std::string &parent, const std::string &child)
+std::string JoinKeyPath(const std::string &parent, const std::string &child)
 {
     if (parent.empty())
         return child;
     if (child.empty())
         return parent;
     return parent + '\\' + child;
-}
-
-std::string HomeFolder()
-{
-    const char *home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    return "/";
 }
 
 long StatusForErrno(int error)
@@ -196,11 +188,7 @@ RegistryStore::~RegistryStore()
 
 std::string RegistryStore::DefaultPath()
 {
-    const char *configHome = std::getenv("XDG_CONFIG_HOME");
-    std::string folder = (configHome && configHome[0] == '/') ? std::string(configHome) : HomeFolder() + "/.config";
-    while (!folder.empty() && folder.back() == '/')
-        folder.pop_back();
-    return folder + "/vellory/registry.sqlite3";
+    return XdgBaseFolder("XDG_CONFIG_HOME", ".config") + "/vellory/registry.sqlite3";
 }
 
 bool RegistryStore::Resolve(RegKey key, OpenKeyInfo *info) const
@@ -359,7 +347,7 @@ long RegistryStore::OpenKey(RegKey root, const std::string &subKey, std::uint32_
     if (!result)
         return kErrorInvalidParameter;
     *result = 0;
-    const std::string path = JoinPath(parent.path, NormalisePath(subKey));
+    const std::string path = JoinKeyPath(parent.path, NormalisePath(subKey));
     if (!path.empty()) {
         if (const long status = OpenDatabase(false))
             return status;
@@ -378,7 +366,7 @@ long RegistryStore::CreateKey(RegKey root, const std::string &subKey, RegKey *re
     if (!result)
         return kErrorInvalidParameter;
     *result = 0;
-    const std::string path = JoinPath(parent.path, NormalisePath(subKey));
+    const std::string path = JoinKeyPath(parent.path, NormalisePath(subKey));
     if (!path.empty()) {
         long status = BeginWrite();
         if (status != kErrorSuccess)
