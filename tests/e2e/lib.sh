@@ -15,6 +15,7 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$E2E_TMP/app.log" ] && sed 's/^/program: /' "$E2E_TMP/app.log" >&2
     exit 1
 }
 
@@ -46,7 +47,7 @@ e2e_launch() {
 # Waits for a visible window by exact title and prints its id.
 e2e_window() {
     local title=$1 id=
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -57,7 +58,7 @@ e2e_window() {
 # Waits for the program's first window, the title-less splash.
 e2e_splash() {
     local id=
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --classname vellory 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -70,14 +71,14 @@ e2e_focus() {
     sleep 0.2
 }
 
-# Waits for the program to end and prints its exit status.
+# Waits for the program to end and sets EXIT_STATUS. Not for $(...): only this shell can
+# wait for its own child.
 e2e_wait_exit() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         if ! kill -0 "$APP_PID" 2>/dev/null; then
-            local status=0
-            wait "$APP_PID" || status=$?
+            EXIT_STATUS=0
+            wait "$APP_PID" || EXIT_STATUS=$?
             APP_PID=
-            echo "$status"
             return 0
         fi
         sleep 0.1
