@@ -14,8 +14,19 @@ public:
 
     void setPicture(const QPixmap &picture);
 
+    // Where the caption line and the picture go inside the bevel. The caption always keeps a
+    // whole line; a picture taller than the room above it is centred there and cut at its
+    // top and bottom, as the fixed button sizes of the windows demand for some pictures.
+    QRect captionRect() const;
+    QRect pictureRect() const;  // the picture's full extent, which may reach past pictureArea()
+    QRect pictureArea() const;  // what of it is shown
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect contentRect() const;
 };
 
 }  // namespace vellory

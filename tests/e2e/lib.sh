@@ -38,10 +38,20 @@ e2e_start() {
     export PATH="$E2E_TMP/bin:$PATH"
 }
 
-# Starts the program; its output goes to $E2E_TMP/app.log.
+# Starts the program; its output goes to $E2E_TMP/app.log. A watcher records its exit status
+# in $E2E_TMP/app.status, so that e2e_wait_exit also works inside $(...), where `wait` cannot
+# reach the program.
 e2e_launch() {
-    "$1" >"$E2E_TMP/app.log" 2>&1 &
-    APP_PID=$!
+    rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.status"
+    (
+        "$1" >"$E2E_TMP/app.log" 2>&1 &
+        echo $! >"$E2E_TMP/app.pid.new" && mv "$E2E_TMP/app.pid.new" "$E2E_TMP/app.pid"
+        status=0
+        wait $! || status=$?
+        echo "$status" >"$E2E_TMP/app.status.new" && mv "$E2E_TMP/app.status.new" "$E2E_TMP/app.status"
+    ) &
+    for _ in $(seq 100); do [ -s "$E2E_TMP/app.pid" ] && break; sleep 0.05; done
+    APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
 # Waits for a visible window by exact title and prints its id.
@@ -71,14 +81,12 @@ e2e_focus() {
     sleep 0.2
 }
 
-# Waits for the program to end and sets EXIT_STATUS. Not for $(...): only this shell can
-# wait for its own child.
+# Waits for the program to end and prints its exit status.
 e2e_wait_exit() {
     for _ in $(seq 300); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            EXIT_STATUS=0
-            wait "$APP_PID" || EXIT_STATUS=$?
+        if [ -s "$E2E_TMP/app.status" ]; then
             APP_PID=
+            cat "$E2E_TMP/app.status"
             return 0
         fi
         sleep 0.1

@@ -21,15 +21,15 @@ xdotool key ctrl+k
 for _ in $(seq 50); do [ -s "$E2E_TMP/xdg-open.log" ] && break; sleep 0.1; done
 [ "$(cat "$E2E_TMP/xdg-open.log")" = "http://www.vellory.com" ] || fail "website: $(cat "$E2E_TMP/xdg-open.log" 2>/dev/null)"
 xdotool key ctrl+F4
-e2e_wait_exit
-[ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after Ctrl+F4"
+status=$(e2e_wait_exit)
+[ "$status" -eq 0 ] || fail "exit status $status after Ctrl+F4"
 
 # A typed digit closes the splash and the program ends without the main window.
 e2e_launch "$APP"
 splash=$(e2e_splash)
 e2e_focus "$splash"
 xdotool type 7
-e2e_wait_exit
-[ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after a digit"
+status=$(e2e_wait_exit)
+[ "$status" -eq 0 ] || fail "exit status $status after a digit"
 grep -q . "$E2E_TMP/app.log" && echo "program output: $(cat "$E2E_TMP/app.log")"
 echo "PASS"
