@@ -35,7 +35,7 @@ constexpr std::array<SiteButtonInfo, 24> kSiteButtons = {{
     {"ChristianityToday",      4, 0, "Christianity Today",        "Christianity Today",  ":/sites/ChristianityToday"},
     {"SermonSearch",           4, 1, "Sermon Search",             "Sermon Search",       ":/sites/SermonSearch"},
     {"CrossDaily",             4, 2, "CrossDaily",                "Cross Daily",         ":/sites/CrossDaily"},
-    {"ChristianAnswers",       4, 3, "ChristianAnswers .net",     "Christian Answers",   ":/sites/ChristianAnswers"},
+    {"ChristianAnswers",       4, 3, "ChristianAnswers.net",      "Christian Answers",   ":/sites/ChristianAnswers"},
     {"BlueLetterBible",        5, 0, "Blue Letter Bible",         "Blue Letter Bible",   ":/sites/BlueLetterBible"},
     {"ChristianHeadlines",     5, 1, "Christian Headlines",       "Christian Headlines", ":/sites/ChristianHeadlines"},
     {"TheBibleSource",         5, 2, "The Bible Source",          "The Bible Source",    ":/sites/TheBibleSource"},

@@ -37,10 +37,18 @@ e2e_start() {
     export PATH="$E2E_TMP/bin:$PATH"
 }
 
-# Starts the program; its output goes to $E2E_TMP/app.log.
+# Starts the program; its output goes to $E2E_TMP/app.log. A small shell waits for it and
+# leaves its exit status in $E2E_TMP/app.status, so that e2e_wait_exit also works inside
+# $(...), whose subshell cannot wait for a program that it did not start.
 e2e_launch() {
-    "$1" >"$E2E_TMP/app.log" 2>&1 &
-    APP_PID=$!
+    rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.status"
+    bash -c '"$1" >"$2/app.log" 2>&1 &
+        echo $! >"$2/app.pid.new" && mv "$2/app.pid.new" "$2/app.pid"
+        wait $!
+        echo $? >"$2/app.status.new" && mv "$2/app.status.new" "$2/app.status"' e2e_launch "$1" "$E2E_TMP" &
+    for _ in $(seq 100); do [ -s "$E2E_TMP/app.pid" ] && break; sleep 0.05; done
+    [ -s "$E2E_TMP/app.pid" ] || fail "the program did not start"
+    APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
 # Waits for a visible window by exact title and prints its id.
@@ -73,11 +81,8 @@ e2e_focus() {
 # Waits for the program to end and prints its exit status.
 e2e_wait_exit() {
     for _ in $(seq 100); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            local status=0
-            wait "$APP_PID" || status=$?
-            APP_PID=
-            echo "$status"
+        if [ -s "$E2E_TMP/app.status" ]; then
+            cat "$E2E_TMP/app.status"
             return 0
         fi
         sleep 0.1
