@@ -1,16 +1,10 @@
 #include "frmDesktopShortcuts.h"
 
-#include "platform/qt/WindowKit.h"
-
-#include <QIcon>
-
 namespace vellory {
 
 frmDesktopShortcuts::frmDesktopShortcuts(QWidget *parent)
-    : QWidget(parent)
+    : ShortcutWindow(ShortcutTarget::Desktop, parent)
 {
-    SetupWindow(this, "frmDesktopShortcuts", QStringLiteral("Desktop Shortcuts"), WindowBorder::FixedSingle, 10080, 7335);
-    setWindowIcon(SharedWindowIcon());
 }
 
 }  // namespace vellory

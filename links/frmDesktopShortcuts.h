@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "links/ShortcutWindow.h"
 
 namespace vellory {
 
-// Placeholder until the window is built.
-class frmDesktopShortcuts : public QWidget {
+// Places a shortcut to a site in the Desktop, one click per site.
+class frmDesktopShortcuts : public ShortcutWindow {
     Q_OBJECT
 public:
     explicit frmDesktopShortcuts(QWidget *parent = nullptr);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "links/ShortcutWindow.h"
 
 namespace vellory {
 
-// Placeholder until the window is built.
-class frmFavoritesMenu : public QWidget {
+// Places a shortcut to a site in the browser's Favorites, one click per site.
+class frmFavoritesMenu : public ShortcutWindow {
     Q_OBJECT
 public:
     explicit frmFavoritesMenu(QWidget *parent = nullptr);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "links/ShortcutWindow.h"
 
 namespace vellory {
 
-// Placeholder until the window is built.
-class frmStartMenu : public QWidget {
+// Places a shortcut to a site in the Start Menu, one click per site.
+class frmStartMenu : public ShortcutWindow {
     Q_OBJECT
 public:
     explicit frmStartMenu(QWidget *parent = nullptr);

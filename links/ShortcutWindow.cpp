@@ -1,0 +1,177 @@
+#include "ShortcutWindow.h"
+
+#include "links/SiteCatalogue.h"
+#include "links/SiteGrid.h"
+#include "platform/DesktopPlatform.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/PictureButton.h"
+#include "platform/qt/WindowKit.h"
+
+#include <QGroupBox>
+#include <QShowEvent>
+
+#include <string>
+
+namespace vellory {
+
+namespace {
+
+using Button = ShortcutWindowLayout::Button;
+using Host = ShortcutWindowLayout::Host;
+
+// clang-format off
+const ShortcutWindowLayout kLayouts[] = {
+    {
+        .target               = ShortcutTarget::Desktop,
+        .objectName           = "frmDesktopShortcuts",
+        .title                = "Desktop Shortcuts",
+        .siteFrameName        = "frameDesktop",
+        .siteFrameCaption     = "Desktop - Click on picture button to add shortcut to your Desktop",
+        .siteFrame            = {120, 120, 9735, 6135},
+        .gridOrigin           = {240, 360},
+        .blankBeforeEvangelist = true,
+        .frameOKCancel        = {120, 6240, 9735, 975},
+        .okCancelHost         = Host::Frame,
+        .btnOK                = {7080, 240},  // 7200,6480 in the window
+        .btnCancel            = {8400, 240},  // 8520,6480 in the window
+        .okCaption            = " OK",
+        .okCancelFont         = "Comic Sans MS",
+        .firstInKeyboardOrder = Button::Cancel,
+        .focusOnOpening       = Button::Cancel,
+    },
+    {
+        .target               = ShortcutTarget::StartMenu,
+        .objectName           = "frmStartMenu",
+        .title                = "Start Menu",
+        .siteFrameName        = "lblStartMenu",
+        .siteFrameCaption     = "Start Menu - Click on Button Picture to Add Shortcut to the Start Menu",
+        .siteFrame            = {120, 120, 9855, 6375},
+        .gridOrigin           = {360, 480},
+        .blankBeforeEvangelist = false,
+        .frameOKCancel        = {120, 6480, 9855, 855},
+        .okCancelHost         = Host::Window,
+        .btnOK                = {7320, 6720},
+        .btnCancel            = {8640, 6720},
+        .okCaption            = "OK",
+        .okCancelFont         = "Comic Sans MS",
+        .firstInKeyboardOrder = Button::Cancel,
+        .focusOnOpening       = Button::Cancel,
+    },
+    {
+        .target               = ShortcutTarget::Favorites,
+        .objectName           = "frmFavoritesMenu",
+        .title                = "Favorites",
+        .siteFrameName        = "frameFavorites",
+        .siteFrameCaption     = "Favorites - Click on picture button to add shortcuts to your Favorites.",
+        .siteFrame            = {120, 120, 9855, 6375},
+        .gridOrigin           = {360, 480},
+        .blankBeforeEvangelist = false,
+        .frameOKCancel        = {120, 6480, 9855, 855},
+        .okCancelHost         = Host::Frame,
+        .btnOK                = {7200, 240},  // 7320,6720 in the window
+        .btnCancel            = {8520, 240},  // 8640,6720 in the window
+        .okCaption            = " OK",
+        .okCancelFont         = "MS Sans Serif",
+        .firstInKeyboardOrder = Button::OK,
+        .focusOnOpening       = Button::OK,
+    },
+};
+// clang-format on
+
+constexpr int kClientWidth = 10080;
+constexpr int kClientHeight = 7335;
+constexpr int kOkCancelWidth = 1215;
+constexpr int kOkCancelHeight = 495;
+
+QGroupBox *AddFrameAt(QWidget *parent, const char *objectName, const QString &caption,
+                      const ShortcutWindowLayout::Box &box)
+{
+    return AddFrame(parent, objectName, caption, box.left, box.top, box.width, box.height);
+}
+
+const ShortcutWindowLayout &ShortcutWindowLayoutFor(ShortcutTarget target)
+{
+    for (const ShortcutWindowLayout &layout : kLayouts) {
+        if (layout.target == target)
+            return layout;
+    }
+    throw AppFailure(kErrorInvalidParameter, "No shortcut window for this folder");
+}
+
+}  // namespace
+
+ShortcutWindow::ShortcutWindow(ShortcutTarget target, QWidget *parent)
+    : QWidget(parent)
+    , m_layout(ShortcutWindowLayoutFor(target))
+{
+    SetupWindow(this, m_layout.objectName, QString::fromUtf8(m_layout.title), WindowBorder::FixedSingle, kClientWidth,
+                kClientHeight);
+    setWindowIcon(SharedWindowIcon());
+
+    QGroupBox *siteFrame
+        = AddFrameAt(this, m_layout.siteFrameName, QString::fromUtf8(m_layout.siteFrameCaption), m_layout.siteFrame);
+    siteFrame->setFont(ComicSans());
+    const QList<PictureButton *> sites = AddSiteGrid(
+        siteFrame, SiteGridOptions{m_layout.gridOrigin.left, m_layout.gridOrigin.top, m_layout.blankBeforeEvangelist},
+        [this](const SiteEntry &site) { Site_Click(site); });
+
+    QGroupBox *frameOKCancel = AddFrameAt(this, "frameOKCancel", QString(), m_layout.frameOKCancel);
+    // In the Start Menu window the frame only draws a border around buttons that stand on
+    // the window in front of it.
+    QWidget *okCancelHost = this;
+    if (m_layout.okCancelHost == Host::Frame)
+        okCancelHost = frameOKCancel;
+    const QFont okCancelFont = UiFont(QString::fromUtf8(m_layout.okCancelFont), 8.25);
+    m_btnOK = AddPictureButton(okCancelHost, "btnOK", QString::fromUtf8(m_layout.okCaption), QStringLiteral("OK"),
+                               m_layout.btnOK.left, m_layout.btnOK.top, kOkCancelWidth, kOkCancelHeight);
+    m_btnCancel = AddPictureButton(okCancelHost, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"),
+                                   m_layout.btnCancel.left, m_layout.btnCancel.top, kOkCancelWidth, kOkCancelHeight);
+    for (PictureButton *button : {m_btnOK, m_btnCancel}) {
+        button->setFont(okCancelFont);
+        button->raise();
+    }
+    connect(m_btnOK, &PictureButton::clicked, this, &ShortcutWindow::btnOK_Click);
+    connect(m_btnCancel, &PictureButton::clicked, this, &ShortcutWindow::btnCancel_Click);
+    // Esc presses Cancel. There is no default button: Enter presses the focused button.
+    SetCancelButton(this, m_btnCancel);
+
+    QList<QWidget *> keyboardOrder;
+    if (m_layout.firstInKeyboardOrder == Button::OK)
+        keyboardOrder << m_btnOK << m_btnCancel;
+    else
+        keyboardOrder << m_btnCancel << m_btnOK;
+    for (PictureButton *site : sites)
+        keyboardOrder << site;
+    for (qsizetype i = 1; i < keyboardOrder.size(); ++i)
+        QWidget::setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+}
+
+void ShortcutWindow::showEvent(QShowEvent *event)
+{
+    // Every opening starts on the same button, whatever had the focus before.
+    if (!event->spontaneous()) {
+        PictureButton *first = m_layout.focusOnOpening == Button::OK ? m_btnOK : m_btnCancel;
+        first->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget::showEvent(event);
+}
+
+void ShortcutWindow::Site_Click(const SiteEntry &site)
+{
+    const ShortcutTarget target = m_layout.target;
+    m_writer.WriteInternetShortcut(target, std::string(site.shortcutName(target)), std::string(site.url));
+}
+
+void ShortcutWindow::btnOK_Click()
+{
+    // Every click has already acted; there is nothing to commit.
+    close();
+}
+
+void ShortcutWindow::btnCancel_Click()
+{
+    // Nor anything to undo.
+    close();
+}
+
+}  // namespace vellory
