@@ -314,8 +314,10 @@ private slots:
             QCOMPARE(button->text(), Q(FindSite(key).shortcutName(ShortcutTarget::Favorites)));
             QCOMPARE(button->toolTip(), button->text());
         }
+        // The domain with a blank before its top-level suffix.
         const QString host = QUrl(Q(FindSite("ChristianAnswers").url)).host();
-        QCOMPARE("www." + w->findChild<PictureButton *>("ChristianAnswers")->text().toLower(), host);
+        QCOMPARE("www." + w->findChild<PictureButton *>("ChristianAnswers")->text().toLower().remove(' '), host);
+        QVERIFY(w->findChild<PictureButton *>("ChristianAnswers")->text().endsWith(" .net"));
     }
 
     void keyboardOrder_data()

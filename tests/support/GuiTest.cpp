@@ -5,8 +5,27 @@
 
 namespace vellory::test {
 
+namespace {
+
+// The offscreen platform warns about every raise(); the noise hides real failures. Installed
+// from inside a test, so that it sits in front of the test framework's own handler.
+void QuietenOffscreenWarnings()
+{
+    static QtMessageHandler previous = nullptr;
+    if (previous)
+        return;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (message.startsWith(QStringLiteral("This plugin does not support")))
+            return;
+        previous(type, context, message);
+    });
+}
+
+}  // namespace
+
 GuiFixture::GuiFixture()
 {
+    QuietenOffscreenWarnings();
     m_platform = std::make_unique<RecordingPlatform>(m_dir.path().toStdString());
     m_override = std::make_unique<PlatformOverride>(*m_platform);
     m_previousExit = SetFailureExit([this](int status) { exitStatus = status; });
@@ -38,15 +57,6 @@ bool ProgramEndsAfter(const std::function<void()> &action, int waitMs)
     return QCoreApplication::exec() != kStillRunning;
 }
 
-void QuietenOffscreenWarnings()
-{
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-        if (message.startsWith(QStringLiteral("This plugin does not support")))
-            return;
-        previous(type, context, message);
-    });
-}
 
 QWidget *TopLevel(const QString &objectName)
 {

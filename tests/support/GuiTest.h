@@ -36,9 +36,6 @@ private:
     FailureExit m_previousExit;
 };
 
-// The offscreen platform warns about every raise(); the noise hides real failures.
-void QuietenOffscreenWarnings();
-
 // Closes and destroys every top-level window.
 void CloseAllWindows();
 
@@ -56,7 +53,6 @@ bool ProgramEndsAfter(const std::function<void()> &action, int waitMs = 300);
     int main(int argc, char *argv[])                                                                                 \
     {                                                                                                                \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                                     \
-        vellory::test::QuietenOffscreenWarnings();                                                                   \
         vellory::VelloryApplication app(argc, argv);                                                                 \
         TestClass test;                                                                                              \
         return QTest::qExec(&test, argc, argv);                                                                      \
