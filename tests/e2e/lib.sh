@@ -21,7 +21,9 @@ fail() {
 # A new X server on a free display number, and a home with the XDG folders inside it.
 e2e_start() {
     local displayfd="$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfd" 2>"$E2E_TMP/xvfb.log" &
+    # -noreset: otherwise the server resets whenever its last client leaves, and a program
+    # started again right after the previous one ended may find no display to connect to.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$displayfd" 2>"$E2E_TMP/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do [ -s "$displayfd" ] && break; sleep 0.1; done
     [ -s "$displayfd" ] || fail "Xvfb did not start"
@@ -37,10 +39,21 @@ e2e_start() {
     export PATH="$E2E_TMP/bin:$PATH"
 }
 
-# Starts the program; its output goes to $E2E_TMP/app.log.
+# Starts the program; its output goes to $E2E_TMP/app.log. A small keeper shell is its
+# parent and writes its exit status to $E2E_TMP/app.status: e2e_wait_exit is called inside
+# $(...), a subshell that cannot wait for a process it did not start.
 e2e_launch() {
-    "$1" >"$E2E_TMP/app.log" 2>&1 &
-    APP_PID=$!
+    rm -f "$E2E_TMP/app.status" "$E2E_TMP/app.pid"
+    (
+        "$1" >"$E2E_TMP/app.log" 2>&1 &
+        echo $! >"$E2E_TMP/app.pid"
+        status=0
+        wait $! || status=$?
+        # After a clean-up the folder is gone, and nobody is waiting for the status any more.
+        { echo "$status" >"$E2E_TMP/app.status.new" && mv "$E2E_TMP/app.status.new" "$E2E_TMP/app.status"; } 2>/dev/null
+    ) &
+    for _ in $(seq 100); do [ -s "$E2E_TMP/app.pid" ] && break; sleep 0.05; done
+    APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
 # Waits for a visible window by exact title and prints its id.
@@ -73,11 +86,9 @@ e2e_focus() {
 # Waits for the program to end and prints its exit status.
 e2e_wait_exit() {
     for _ in $(seq 100); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            local status=0
-            wait "$APP_PID" || status=$?
+        if [ -s "$E2E_TMP/app.status" ]; then
             APP_PID=
-            echo "$status"
+            cat "$E2E_TMP/app.status"
             return 0
         fi
         sleep 0.1
