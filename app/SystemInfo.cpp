@@ -1,20 +1,10 @@
 #include "SystemInfo.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdio>
 
 namespace vellory {
-
-namespace {
-
-bool IsStringType(std::uint32_t type)
-{
-    constexpr std::uint32_t kRegExpandSz = 2;
-    constexpr std::uint32_t kRegMultiSz = 7;
-    return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
-}
-
-}  // namespace
 
 bool GetKeyValue(RegKey rootKey, const std::string &keyPath, const std::string &valueName, std::string &valueText)
 {
@@ -38,10 +28,14 @@ bool GetKeyValue(RegKey rootKey, const std::string &keyPath, const std::string &
     std::uint32_t type = kRegNone;
     if (platform.RegQueryValueEx(key, valueName, &type, buffer.data(), &byteCount) != kErrorSuccess)
         return fail();
+    // A backend that claims more than the buffer holds has not given us the value.
+    if (byteCount > kValueBufferSize)
+        return fail();
 
     std::size_t size = byteCount;
-    // Strings may be stored with or without their terminating zero; numbers keep every byte.
-    if (IsStringType(type) && size > 0 && buffer[size - 1] == 0)
+    // A string may be stored with or without its terminating zero; a number keeps every byte.
+    // Empty data is an empty value, not an error.
+    if (type == kRegSz && size > 0 && buffer[size - 1] == 0)
         --size;
 
     if (type == kRegSz) {

@@ -5,6 +5,7 @@
 
 #include "platform/DesktopPlatform.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vellory {
@@ -20,8 +21,10 @@ inline constexpr const char *kSysInfoUnavailable = "System Information Is Unavai
 inline constexpr std::uint32_t kValueBufferSize = 1024;
 
 // Reads a registry value as text: REG_SZ as its text (a terminating zero or none gives the
-// same text), REG_DWORD as "&h" and eight upper-case hex digits; any other type leaves
-// valueText as it was. False, with valueText emptied, when the key or value cannot be read.
+// same text), REG_DWORD as "&h" and two upper-case hex digits per byte, the last byte first
+// ("&h00000105" for 0x105); any other type leaves valueText as it was. Empty data gives true
+// and an empty text. False, with valueText emptied, when the key cannot be opened for
+// reading or the value cannot be read into the buffer; the key is closed either way.
 bool GetKeyValue(RegKey rootKey, const std::string &keyPath, const std::string &valueName, std::string &valueText);
 
 // Starts the tool, or tells the user it is unavailable. Never fails.

@@ -22,7 +22,9 @@ fail() {
 # A new X server on a free display number, and a home with the XDG folders inside it.
 e2e_start() {
     local displayfd="$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfd" 2>"$E2E_TMP/xvfb.log" &
+    # -noreset: otherwise the server resets whenever its last client leaves, and a program
+    # started again right after the previous one ended may find no display to connect to.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$displayfd" 2>"$E2E_TMP/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do [ -s "$displayfd" ] && break; sleep 0.1; done
     [ -s "$displayfd" ] || fail "Xvfb did not start"
@@ -48,7 +50,8 @@ e2e_launch() {
         echo $! >"$E2E_TMP/app.pid.new" && mv "$E2E_TMP/app.pid.new" "$E2E_TMP/app.pid"
         status=0
         wait $! || status=$?
-        echo "$status" >"$E2E_TMP/app.status.new" && mv "$E2E_TMP/app.status.new" "$E2E_TMP/app.status"
+        # After a clean-up the folder is gone, and nobody is waiting for the status any more.
+        { echo "$status" >"$E2E_TMP/app.status.new" && mv "$E2E_TMP/app.status.new" "$E2E_TMP/app.status"; } 2>/dev/null
     ) &
     for _ in $(seq 100); do [ -s "$E2E_TMP/app.pid" ] && break; sleep 0.05; done
     APP_PID=$(cat "$E2E_TMP/app.pid")
