@@ -27,7 +27,7 @@ namespace {
 
 // Every window that Form1 opens, with its button (if any) and its menu twin.
 struct WindowCommand {
-    const char *button;      // nullptr: menu only
+    const char *button;  // nullptr: menu only
     const char *menuItem;
     void (*show)();
 };
@@ -100,7 +100,7 @@ Form1::Form1(QWidget *parent)
     }
     connect(findChild<QAction *>(QStringLiteral("Close")), &QAction::triggered, this, &QWidget::close);
     connect(findChild<QAction *>(QStringLiteral("VelloryWebsite")), &QAction::triggered, this,
-            &Form1::VelloryWebsite_Click);
+        &Form1::VelloryWebsite_Click);
 
     // The client area is the window minus its menu bar.
     resize(width(), height() + menuBar()->sizeHint().height());
@@ -120,8 +120,8 @@ void Form1::BuildControls(QWidget *client)
     // These stand in front of the frames behind them.
     AddCommandButton(client, "btnDesktopBackground", QStringLiteral("Desktop &Background..."), 720, 1800, 3615, 855)
         ->raise();
-    QGroupBox *browser =
-        AddFrame(client, "frameBrowserOptions", QStringLiteral("I.E. Browser"), 5160, 1200, 4433, 4335);
+    QGroupBox *browser
+        = AddFrame(client, "frameBrowserOptions", QStringLiteral("I.E. Browser"), 5160, 1200, 4433, 4335);
     browser->raise();
     AddCommandButton(browser, "btnHomePage", QStringLiteral("Home &Page..."), 360, 600, 3615, 855);
     AddCommandButton(browser, "btnFavoritesMenu", QStringLiteral("F&avorites Menu"), 360, 1800, 3615, 855);

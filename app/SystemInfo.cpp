@@ -23,7 +23,7 @@ bool GetKeyValue(RegKey rootKey, const std::string &keyPath, const std::string &
         return fail();
     opened = true;
 
-    std::array<std::uint8_t, kValueBufferSize> buffer{};
+    std::array<std::uint8_t, kValueBufferSize> buffer {};
     std::uint32_t byteCount = kValueBufferSize;
     std::uint32_t type = kRegNone;
     if (platform.RegQueryValueEx(key, valueName, &type, buffer.data(), &byteCount) != kErrorSuccess)

@@ -22,9 +22,9 @@ const QString kDescription = QStringLiteral(
     "website links on their desktop, favorites menu and start menu. It also allows customization of the I.E. "
     "Desktop and I.E. Home Page.");
 
-const QString kDisclaimer = QStringLiteral(
-    "Warning: this program is protected by copyright law. Copyright \u00A9 2026. Patent pending. "
-    "Vellory is a trademark.");
+const QString kDisclaimer
+    = QStringLiteral("Warning: this program is protected by copyright law. Copyright \u00A9 2026. Patent pending. "
+                     "Vellory is a trademark.");
 
 struct LabelLayout {
     const char *name;
@@ -85,7 +85,7 @@ frmAbout::frmAbout(QWidget *parent)
 
     for (const LabelLayout &layout : kLabels) {
         QLabel *label = AddLabel(this, layout.name, layout.text ? *layout.text : QString(), layout.left, layout.top,
-                                 layout.width, layout.height);
+            layout.width, layout.height);
         label->setWordWrap(true);
         if (layout.black) {
             QPalette palette = label->palette();

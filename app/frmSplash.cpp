@@ -22,16 +22,16 @@ frmSplash::frmSplash(QWidget *parent)
 
     QGroupBox *frame = AddFrame(this, "Frame1", QString(), 150, 60, 7080, 4050);
 
-    m_lblProductName = AddLabel(frame, "lblProductName", QStringLiteral("Vellory - Christian Edition"), 600, 360,
-                                5835, 525);
+    m_lblProductName
+        = AddLabel(frame, "lblProductName", QStringLiteral("Vellory - Christian Edition"), 600, 360, 5835, 525);
     m_lblProductName->setFont(ComicSans(18, true));
 
     QLabel *imgLogo = AddLabel(frame, "imgLogo", QString(), 720, 840, 2175, 1905);
     imgLogo->setPixmap(QPixmap(QStringLiteral(":/splash/logo")));
     imgLogo->setScaledContents(true);
 
-    QLabel *lblCopyright = AddLabel(frame, "lblCopyright", QStringLiteral("Copyright \u00A9 2026"), 5640, 1920,
-                                    1335, 255);
+    QLabel *lblCopyright
+        = AddLabel(frame, "lblCopyright", QStringLiteral("Copyright \u00A9 2026"), 5640, 1920, 1335, 255);
     lblCopyright->setFont(ComicSans());
 
     m_lblPlatform = AddLabel(frame, "lblPlatform", QStringLiteral("Windows"), 5445, 2280, 1410, 435);
@@ -43,10 +43,8 @@ frmSplash::frmSplash(QWidget *parent)
     m_lblVersion->setFont(UiFont(QStringLiteral("Arial"), 12, true));
     m_lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    QLabel *lblWarning = AddLabel(
-        frame, "lblWarning",
-        QStringLiteral("Warning: protected by copyright law. Patent pending."),
-        150, 3660, 6855, 315);
+    QLabel *lblWarning = AddLabel(frame, "lblWarning",
+        QStringLiteral("Warning: protected by copyright law. Patent pending."), 150, 3660, 6855, 315);
     lblWarning->setFont(ComicSans());
 
     // Created last so that it stands in front of the frame.

@@ -2,8 +2,8 @@
 
 namespace vellory {
 
-bool SetRegistryString(RegKey rootKey, const std::string &keyPath, const std::string &valueName,
-                       const std::string &data)
+bool SetRegistryString(
+    RegKey rootKey, const std::string &keyPath, const std::string &valueName, const std::string &data)
 {
     try {
         DesktopPlatform &platform = Platform();
@@ -13,9 +13,8 @@ bool SetRegistryString(RegKey rootKey, const std::string &keyPath, const std::st
         long written = kErrorRegistryIo;
         try {
             // The length is the data's byte count, without a terminator.
-            written =
-                platform.RegSetValueEx(key, valueName, kRegSz, reinterpret_cast<const std::uint8_t *>(data.data()),
-                                       static_cast<std::uint32_t>(data.size()));
+            written = platform.RegSetValueEx(key, valueName, kRegSz,
+                reinterpret_cast<const std::uint8_t *>(data.data()), static_cast<std::uint32_t>(data.size()));
         } catch (...) {
             // Falls through to the close below: the key is released whatever happened to the write.
         }

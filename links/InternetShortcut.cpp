@@ -51,8 +51,8 @@ std::string TrimBlanks(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-void ShortcutWriter::WriteInternetShortcut(ShortcutTarget target, const std::string &shortcutName,
-                                           const std::string &url)
+void ShortcutWriter::WriteInternetShortcut(
+    ShortcutTarget target, const std::string &shortcutName, const std::string &url)
 {
     m_shortcutName = shortcutName;
     m_url = url;
@@ -65,7 +65,7 @@ void ShortcutWriter::WriteInternetShortcut(ShortcutTarget target, const std::str
     struct ShellRelease {
         DesktopPlatform *&shell;
         ~ShellRelease() { shell = nullptr; }
-    } release{m_shell};
+    } release {m_shell};
 
     // The folder is used as the shell gives it: not tested, trimmed or normalised.
     m_folderPath = m_shell->SpecialFolderPath(SpecialFolderName(target));

@@ -83,8 +83,8 @@ constexpr int kClientHeight = 7335;
 constexpr int kOkCancelWidth = 1215;
 constexpr int kOkCancelHeight = 495;
 
-QGroupBox *AddFrameAt(QWidget *parent, const char *objectName, const QString &caption,
-                      const ShortcutWindowLayout::Box &box)
+QGroupBox *AddFrameAt(
+    QWidget *parent, const char *objectName, const QString &caption, const ShortcutWindowLayout::Box &box)
 {
     return AddFrame(parent, objectName, caption, box.left, box.top, box.width, box.height);
 }
@@ -105,14 +105,14 @@ ShortcutWindow::ShortcutWindow(ShortcutTarget target, QWidget *parent)
     , m_layout(ShortcutWindowLayoutFor(target))
 {
     SetupWindow(this, m_layout.objectName, QString::fromUtf8(m_layout.title), WindowBorder::FixedSingle, kClientWidth,
-                kClientHeight);
+        kClientHeight);
     setWindowIcon(SharedWindowIcon());
 
     QGroupBox *siteFrame
         = AddFrameAt(this, m_layout.siteFrameName, QString::fromUtf8(m_layout.siteFrameCaption), m_layout.siteFrame);
     siteFrame->setFont(ComicSans());
-    const QList<PictureButton *> sites = AddSiteGrid(
-        siteFrame, SiteGridOptions{m_layout.gridOrigin.left, m_layout.gridOrigin.top, m_layout.blankBeforeEvangelist},
+    const QList<PictureButton *> sites = AddSiteGrid(siteFrame,
+        SiteGridOptions {m_layout.gridOrigin.left, m_layout.gridOrigin.top, m_layout.blankBeforeEvangelist},
         [this](const SiteEntry &site) { Site_Click(site); });
 
     QGroupBox *frameOKCancel = AddFrameAt(this, "frameOKCancel", QString(), m_layout.frameOKCancel);
@@ -123,9 +123,9 @@ ShortcutWindow::ShortcutWindow(ShortcutTarget target, QWidget *parent)
         okCancelHost = frameOKCancel;
     const QFont okCancelFont = UiFont(QString::fromUtf8(m_layout.okCancelFont), 8.25);
     m_btnOK = AddPictureButton(okCancelHost, "btnOK", QString::fromUtf8(m_layout.okCaption), QStringLiteral("OK"),
-                               m_layout.btnOK.left, m_layout.btnOK.top, kOkCancelWidth, kOkCancelHeight);
+        m_layout.btnOK.left, m_layout.btnOK.top, kOkCancelWidth, kOkCancelHeight);
     m_btnCancel = AddPictureButton(okCancelHost, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"),
-                                   m_layout.btnCancel.left, m_layout.btnCancel.top, kOkCancelWidth, kOkCancelHeight);
+        m_layout.btnCancel.left, m_layout.btnCancel.top, kOkCancelWidth, kOkCancelHeight);
     for (PictureButton *button : {m_btnOK, m_btnCancel}) {
         button->setFont(okCancelFont);
         button->raise();

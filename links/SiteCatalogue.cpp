@@ -10,14 +10,14 @@ namespace {
 
 constexpr SiteEntry Site(std::string_view key, std::string_view name, std::string_view url)
 {
-    return SiteEntry{key, {name, name, name}, url};
+    return SiteEntry {key, {name, name, name}, url};
 }
 
 // Desktop and Favorites share every name; the Start Menu differs for one site only.
-constexpr SiteEntry Site(std::string_view key, std::string_view name, std::string_view startMenuName,
-                         std::string_view url)
+constexpr SiteEntry Site(
+    std::string_view key, std::string_view name, std::string_view startMenuName, std::string_view url)
 {
-    return SiteEntry{key, {name, startMenuName, name}, url};
+    return SiteEntry {key, {name, startMenuName, name}, url};
 }
 
 // clang-format off

@@ -63,8 +63,8 @@ std::span<const std::string_view> SiteKeyboardOrder()
     return kKeyboardOrder;
 }
 
-QList<PictureButton *> AddSiteGrid(QWidget *frame, const SiteGridOptions &options,
-                                   const std::function<void(const SiteEntry &)> &onClick)
+QList<PictureButton *> AddSiteGrid(
+    QWidget *frame, const SiteGridOptions &options, const std::function<void(const SiteEntry &)> &onClick)
 {
     QList<PictureButton *> inKeyboardOrder;
     for (const std::string_view key : kKeyboardOrder) {
@@ -74,10 +74,9 @@ QList<PictureButton *> AddSiteGrid(QWidget *frame, const SiteGridOptions &option
             QString caption = QString::fromUtf8(info.caption);
             if (options.blankBeforeEvangelist && info.key == "EvangelistSite")
                 caption.prepend(QLatin1Char(' '));
-            PictureButton *button = AddPictureButton(
-                frame, std::string(info.key).c_str(), caption, QString::fromUtf8(info.toolTip),
-                options.firstLeft + kSiteColumnOffsets[info.column], options.firstTop + info.row * kSiteRowStep,
-                kSiteButtonWidth, kSiteButtonHeight);
+            PictureButton *button = AddPictureButton(frame, std::string(info.key).c_str(), caption,
+                QString::fromUtf8(info.toolTip), options.firstLeft + kSiteColumnOffsets[info.column],
+                options.firstTop + info.row * kSiteRowStep, kSiteButtonWidth, kSiteButtonHeight);
             button->setFont(ComicSans(8.25, true));
             button->setPicture(QPixmap(QString::fromLatin1(info.picture)));
             const SiteEntry &site = FindSite(info.key);

@@ -48,7 +48,7 @@ struct SiteGridOptions {
 
 // Adds the 24 buttons to frame and calls onClick with the button's catalogue entry when one
 // is clicked. Returns the buttons in keyboard order.
-QList<PictureButton *> AddSiteGrid(QWidget *frame, const SiteGridOptions &options,
-                                   const std::function<void(const SiteEntry &)> &onClick);
+QList<PictureButton *> AddSiteGrid(
+    QWidget *frame, const SiteGridOptions &options, const std::function<void(const SiteEntry &)> &onClick);
 
 }  // namespace vellory

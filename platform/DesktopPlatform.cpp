@@ -11,7 +11,7 @@ DesktopPlatform *g_platform = nullptr;
 std::string VersionText(const AppVersion &version)
 {
     return "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "."
-           + std::to_string(version.revision);
+        + std::to_string(version.revision);
 }
 
 AppFailure::AppFailure(int number, const std::string &description)
@@ -32,7 +32,7 @@ std::string DesktopPlatform::ApplicationTitle() const
 
 AppVersion DesktopPlatform::ApplicationVersion() const
 {
-    return AppVersion{1, 0, 0};
+    return AppVersion {1, 0, 0};
 }
 
 DesktopPlatform &Platform()

@@ -109,22 +109,26 @@ public:
     virtual void WriteTextFile(const std::string &path, const std::vector<std::string> &lines) = 0;
 
     // Registry. Each returns a status number (kErrorSuccess when it worked).
-    virtual long RegOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t options,
-                              std::uint32_t access, RegKey *result) = 0;
+    virtual long RegOpenKeyEx(
+        RegKey root, const std::string &subKey, std::uint32_t options, std::uint32_t access, RegKey *result)
+        = 0;
     // On entry *byteCount is the buffer's size; on return the data's size. Data larger than
     // the buffer gives kErrorMoreData with *byteCount set to the size needed.
-    virtual long RegQueryValueEx(RegKey key, const std::string &valueName, std::uint32_t *type,
-                                 std::uint8_t *data, std::uint32_t *byteCount) = 0;
+    virtual long RegQueryValueEx(
+        RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data, std::uint32_t *byteCount)
+        = 0;
     // Opens the key, creating it and any missing parents.
     virtual long RegCreateKey(RegKey root, const std::string &subKey, RegKey *result) = 0;
     // Stores exactly the bytes given, replacing a value of that name whatever its type.
-    virtual long RegSetValueEx(RegKey key, const std::string &valueName, std::uint32_t type,
-                               const std::uint8_t *data, std::uint32_t byteCount) = 0;
+    virtual long RegSetValueEx(
+        RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data, std::uint32_t byteCount)
+        = 0;
     virtual long RegCloseKey(RegKey key) = 0;
 
     // The desktop-wallpaper call. Returns the system's success flag.
-    virtual bool SystemParametersInfo(std::uint32_t action, std::uint32_t uiParam, const std::string &pvParam,
-                                      std::uint32_t winIni) = 0;
+    virtual bool SystemParametersInfo(
+        std::uint32_t action, std::uint32_t uiParam, const std::string &pvParam, std::uint32_t winIni)
+        = 0;
 };
 
 // The platform of the running program. Tests install their own with PlatformOverride.

@@ -19,4 +19,4 @@ void InitResources()
     std::call_once(once, initVelloryResources);
 }
 
-} // namespace vellory
+}  // namespace vellory

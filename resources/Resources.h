@@ -7,4 +7,4 @@ namespace vellory {
 // the tests call this once at start-up. Calling it again does nothing.
 void InitResources();
 
-} // namespace vellory
+}  // namespace vellory

@@ -31,7 +31,7 @@ public:
         asked.push_back("version");
         if (versionFails)
             throw AppFailure(1009, "The version cannot be read");
-        return AppVersion{2, 10, 3};
+        return AppVersion {2, 10, 3};
     }
 
     mutable std::vector<std::string> asked;
@@ -73,8 +73,7 @@ private:
         return about;
     }
 
-    template <class T>
-    T *control(const char *name)
+    template <class T> T *control(const char *name)
     {
         return OpenWindow<frmAbout>()->findChild<T *>(QString::fromLatin1(name));
     }
@@ -148,8 +147,8 @@ private slots:
         QCOMPARE(widget->font().bold(), false);
         if (black)
             QCOMPARE(widget->palette().color(QPalette::WindowText), QColor(Qt::black));
-        const QString actual = kind == "QLabel" ? qobject_cast<QLabel *>(widget)->text()
-                                                : qobject_cast<QPushButton *>(widget)->text();
+        const QString actual
+            = kind == "QLabel" ? qobject_cast<QLabel *>(widget)->text() : qobject_cast<QPushButton *>(widget)->text();
         if (!text.isNull())
             QCOMPARE(actual, text);
     }
@@ -229,7 +228,7 @@ private slots:
         QCOMPARE(control<QLabel>("lblVersion")->text(), QStringLiteral("Version 2.10.3"));
         QCOMPARE(control<QLabel>("lblTitle")->text(), QStringLiteral("Other Product"));
         // Caption, then version, then title.
-        QCOMPARE(platform.asked, (std::vector<std::string>{"title", "version", "title"}));
+        QCOMPARE(platform.asked, (std::vector<std::string> {"title", "version", "title"}));
     }
 
     void failureWhileLoadingEndsTheProgram()
@@ -348,16 +347,15 @@ private slots:
         QCOMPARE(platform.RegCreateKey(HKEY_LOCAL_MACHINE_ROOT, kSysInfoPathKey, &key), kErrorSuccess);
         const std::string tool = "/opt/tools/sysinfo --all";
         QCOMPARE(platform.RegSetValueEx(key, kSysInfoPathValue, kRegSz,
-                                        reinterpret_cast<const std::uint8_t *>(tool.c_str()),
-                                        std::uint32_t(tool.size() + 1)),
-                 kErrorSuccess);
+                     reinterpret_cast<const std::uint8_t *>(tool.c_str()), std::uint32_t(tool.size() + 1)),
+            kErrorSuccess);
         platform.RegCloseKey(key);
 
         QVERIFY(openFromMainWindow());
         QTest::mouseClick(control<QPushButton>("cmdSysInfo"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>("cmdSysInfo"), Qt::LeftButton);
 
-        QCOMPARE(platform.programsStarted, (std::vector<std::string>{tool, tool}));
+        QCOMPARE(platform.programsStarted, (std::vector<std::string> {tool, tool}));
         QVERIFY(platform.ui().messageBoxes.empty());
         QVERIFY(OpenWindow<frmAbout>()->isVisible());
     }

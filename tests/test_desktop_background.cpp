@@ -19,9 +19,30 @@ const QString kFolder = QStringLiteral("C:\\share\\Vellory\\Christian\\backgroun
 
 // Down the columns, as the table of pictures lists them.
 const QStringList kPictureOrder = {
-    "Abraham",   "Armor",    "Attitude", "BannerOverMe", "Beginning", "Calvary",  "Christian", "Daniel",
-    "Easter1",   "Easter",   "Fishers",  "Flags",        "Freedom",   "GotJesus", "Hammer",    "Heavens",
-    "Knowledge", "Nativity", "NOTW",     "Restart",      "Sky",       "Stars",    "Waters",    "World",
+    "Abraham",
+    "Armor",
+    "Attitude",
+    "BannerOverMe",
+    "Beginning",
+    "Calvary",
+    "Christian",
+    "Daniel",
+    "Easter1",
+    "Easter",
+    "Fishers",
+    "Flags",
+    "Freedom",
+    "GotJesus",
+    "Hammer",
+    "Heavens",
+    "Knowledge",
+    "Nativity",
+    "NOTW",
+    "Restart",
+    "Sky",
+    "Stars",
+    "Waters",
+    "World",
 };
 
 }  // namespace
@@ -37,8 +58,8 @@ private:
 
     QString wallpaper()
     {
-        const StoredValue value =
-            ReadStoredValue(m_fixture->platform(), HKEY_CURRENT_USER_ROOT, "Control Panel\\Desktop", "Wallpaper");
+        const StoredValue value
+            = ReadStoredValue(m_fixture->platform(), HKEY_CURRENT_USER_ROOT, "Control Panel\\Desktop", "Wallpaper");
         return value.found ? QString::fromStdString(value.data) : QString();
     }
 

@@ -110,10 +110,10 @@ private slots:
     void descriptionText()
     {
         QCOMPARE(client()->findChild<QLabel *>("Label")->text(),
-                 QStringLiteral("Vellory  - Christian Edition provides the following options so that you can add "
-                                "links to the best Christian websites for Everyone on the internet. There are over "
-                                "20 links to add to your computer. You can choose from 1 to all of them for each "
-                                "area. You can also change your desktop image and your Internet Explorer Home Page."));
+            QStringLiteral("Vellory  - Christian Edition provides the following options so that you can add "
+                           "links to the best Christian websites for Everyone on the internet. There are over "
+                           "20 links to add to your computer. You can choose from 1 to all of them for each "
+                           "area. You can also change your desktop image and your Internet Explorer Home Page."));
     }
 
     void buttonsInWindowCoordinates()
@@ -123,8 +123,7 @@ private slots:
             const char *name;
             int x, y;
         } expected[] = {{"btnDesktopBackground", 720, 1800}, {"btnDesktopShortcuts", 720, 3000},
-                        {"btnStartMenu", 720, 4320},         {"btnHomePage", 5520, 1800},
-                        {"btnFavoritesMenu", 5520, 3000}};
+            {"btnStartMenu", 720, 4320}, {"btnHomePage", 5520, 1800}, {"btnFavoritesMenu", 5520, 3000}};
         for (const auto &e : expected) {
             QWidget *button = client()->findChild<QWidget *>(e.name);
             QCOMPARE(button->mapTo(client(), QPoint(0, 0)), TwipsPoint(e.x, e.y));
@@ -186,7 +185,8 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<QString>("window");
-        QTest::newRow("Desktop Background") << "btnDesktopBackground" << QKeySequence("Ctrl+B") << "frmDesktopBackground";
+        QTest::newRow("Desktop Background")
+            << "btnDesktopBackground" << QKeySequence("Ctrl+B") << "frmDesktopBackground";
         QTest::newRow("Desktop Shortcuts") << "btnDesktopShortcuts" << QKeySequence("Ctrl+S") << "frmDesktopShortcuts";
         QTest::newRow("Start Menu") << "btnStartMenu" << QKeySequence("Ctrl+M") << "frmStartMenu";
         QTest::newRow("Favorites Menu") << "btnFavoritesMenu" << QKeySequence("Ctrl+A") << "frmFavoritesMenu";
@@ -225,7 +225,7 @@ private slots:
             QTest::keySequence(m_form, QKeySequence(shortcut));
         }
         for (const char *name : {"frmDesktopBackground", "frmDesktopShortcuts", "frmStartMenu", "frmFavoritesMenu",
-                                 "frmHomePage", "frmAbout", "Form1"})
+                 "frmHomePage", "frmAbout", "Form1"})
             QVERIFY2(TopLevel(name), name);
     }
 

@@ -19,14 +19,30 @@ const std::string kMainKey = "Software\\Microsoft\\Internet Explorer\\Main";
 
 // The shared keyboard order of the site windows.
 const QStringList kSiteOrder = {
-    "HarvestOnline",      "Crosswalk",          "PromiseKeepers",
-    "OnlineScripture",    "ChristianityToday",  "BlueLetterBible",
-    "KoinoniaHouse",      "AnswersInGenesis",   "BibleontheWeb",
-    "SermonSearch",       "ChristianHeadlines", "TheBibleSource",
-    "ChristianCaf\u00e9", "ChristianAnswers",   "AmazingBible",
-    "BibleGateway",       "NavesTopicalBible",  "EastonsBibleDictionary",
-    "CrossDaily",         "TheBibleMaster",     "GospelPortal",
-    "FocusOnTheFamily",   "eHarmony",           "EvangelistSite",
+    "HarvestOnline",
+    "Crosswalk",
+    "PromiseKeepers",
+    "OnlineScripture",
+    "ChristianityToday",
+    "BlueLetterBible",
+    "KoinoniaHouse",
+    "AnswersInGenesis",
+    "BibleontheWeb",
+    "SermonSearch",
+    "ChristianHeadlines",
+    "TheBibleSource",
+    "ChristianCaf\u00e9",
+    "ChristianAnswers",
+    "AmazingBible",
+    "BibleGateway",
+    "NavesTopicalBible",
+    "EastonsBibleDictionary",
+    "CrossDaily",
+    "TheBibleMaster",
+    "GospelPortal",
+    "FocusOnTheFamily",
+    "eHarmony",
+    "EvangelistSite",
 };
 
 }  // namespace

@@ -75,14 +75,21 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("trimmed");
-        QTest::newRow("nothing to trim") << "Bible Gateway" << "Bible Gateway";
-        QTest::newRow("blanks at both ends") << "   Bible Gateway  " << "Bible Gateway";
-        QTest::newRow("inner blanks stay") << " Bible  on the Web " << "Bible  on the Web";
-        QTest::newRow("tabs stay") << "\tCrosswalk\t " << "\tCrosswalk\t";
-        QTest::newRow("line ends stay") << " a\r\n" << "a\r\n";
+        QTest::newRow("nothing to trim") << "Bible Gateway"
+                                         << "Bible Gateway";
+        QTest::newRow("blanks at both ends") << "   Bible Gateway  "
+                                             << "Bible Gateway";
+        QTest::newRow("inner blanks stay") << " Bible  on the Web "
+                                           << "Bible  on the Web";
+        QTest::newRow("tabs stay") << "\tCrosswalk\t "
+                                   << "\tCrosswalk\t";
+        QTest::newRow("line ends stay") << " a\r\n"
+                                        << "a\r\n";
         QTest::newRow("no-break space stays") << QString::fromUtf8("\u00a0a ") << QString::fromUtf8("\u00a0a");
-        QTest::newRow("blanks only") << "    " << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("blanks only") << "    "
+                                     << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void trimBlanks()
@@ -123,13 +130,13 @@ private slots:
         ShortcutWriter writer;
         writer.WriteInternetShortcut(target, shortcutName.toStdString(), url.toStdString());
 
-        QCOMPARE(m_platform->foldersAsked, std::vector<std::string>{folderName.toStdString()});
+        QCOMPARE(m_platform->foldersAsked, std::vector<std::string> {folderName.toStdString()});
         const std::string folder = root() + "/" + folderName.toStdString();
         QCOMPARE(m_platform->writes.size(), std::size_t(1));
         QCOMPARE(Q(m_platform->writes[0].path), Q(folder + "\\" + shortcutName.toStdString() + ".url"));
 
         const std::string file = shortcutName.toStdString() + ".url";
-        QCOMPARE(FolderEntries(folder), QStringList{Q(file)});
+        QCOMPARE(FolderEntries(folder), QStringList {Q(file)});
         const QByteArray bytes = ReadBytes(folder + "/" + file);
         QCOMPARE(bytes, ShortcutBytes(url.toStdString()));
         QCOMPARE(bytes.size(), 26 + url.toUtf8().size());
@@ -141,16 +148,22 @@ private slots:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("urlWritten");
-        QTest::newRow("blanks at both ends")
-            << "  Bible Gateway " << "   http://www.biblegateway.com/  " << "Bible Gateway.url"
-            << "http://www.biblegateway.com/";
-        QTest::newRow("inner blanks")
-            << "Bible  on the Web" << "http://www.bibleontheweb.com/" << "Bible  on the Web.url"
-            << "http://www.bibleontheweb.com/";
-        QTest::newRow("tabs are not blanks")
-            << "\tCrosswalk\t" << "http://www.crosswalk.com/\t" << "\tCrosswalk\t.url" << "http://www.crosswalk.com/\t";
-        QTest::newRow("nothing changes case or slashes")
-            << "eHarmony" << "http://www.eharmony.com" << "eHarmony.url" << "http://www.eharmony.com";
+        QTest::newRow("blanks at both ends") << "  Bible Gateway "
+                                             << "   http://www.biblegateway.com/  "
+                                             << "Bible Gateway.url"
+                                             << "http://www.biblegateway.com/";
+        QTest::newRow("inner blanks") << "Bible  on the Web"
+                                      << "http://www.bibleontheweb.com/"
+                                      << "Bible  on the Web.url"
+                                      << "http://www.bibleontheweb.com/";
+        QTest::newRow("tabs are not blanks") << "\tCrosswalk\t"
+                                             << "http://www.crosswalk.com/\t"
+                                             << "\tCrosswalk\t.url"
+                                             << "http://www.crosswalk.com/\t";
+        QTest::newRow("nothing changes case or slashes") << "eHarmony"
+                                                         << "http://www.eharmony.com"
+                                                         << "eHarmony.url"
+                                                         << "http://www.eharmony.com";
     }
 
     void blanksAreTrimmedFromTheFileNameAndTheUrlOnly()
@@ -164,7 +177,7 @@ private slots:
         writer.WriteInternetShortcut(ShortcutTarget::Favorites, shortcutName.toStdString(), url.toStdString());
 
         const std::string folder = root() + "/Favorites";
-        QCOMPARE(FolderEntries(folder), QStringList{file});
+        QCOMPARE(FolderEntries(folder), QStringList {file});
         QCOMPARE(ReadBytes(folder + "/" + file.toStdString()), ShortcutBytes(urlWritten.toStdString()));
         // The values kept are the ones passed in; trimming happens where they are used.
         QCOMPARE(Q(writer.shortcutName()), shortcutName);
@@ -176,9 +189,12 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("path");
-        QTest::newRow("empty") << "" << "\\Amazing Bible.url";
-        QTest::newRow("ending in a backslash") << "C:\\Links\\" << "C:\\Links\\\\Amazing Bible.url";
-        QTest::newRow("blanks around it") << " C:\\Links " << " C:\\Links \\Amazing Bible.url";
+        QTest::newRow("empty") << ""
+                               << "\\Amazing Bible.url";
+        QTest::newRow("ending in a backslash") << "C:\\Links\\"
+                                               << "C:\\Links\\\\Amazing Bible.url";
+        QTest::newRow("blanks around it") << " C:\\Links "
+                                          << " C:\\Links \\Amazing Bible.url";
     }
 
     void folderPathIsUsedAsGiven()
@@ -209,13 +225,13 @@ private slots:
     void replacesAnExistingFileWhateverItHolds()
     {
         const std::string path = root() + "/StartMenu/Sermon Search.url";
-        std::ofstream(path, std::ios::binary) << std::string(500, 'x')
-                                              << "\r\n[InternetShortcut]\r\nURL=http://old/\r\n";
+        std::ofstream(path, std::ios::binary)
+            << std::string(500, 'x') << "\r\n[InternetShortcut]\r\nURL=http://old/\r\n";
         ShortcutWriter writer;
         for (int click = 0; click < 2; ++click) {
             writer.WriteInternetShortcut(ShortcutTarget::StartMenu, "Sermon Search", "http://www.sermonsearch.com/");
             QCOMPARE(ReadBytes(path), ShortcutBytes("http://www.sermonsearch.com/"));
-            QCOMPARE(FolderEntries(root() + "/StartMenu"), QStringList{"Sermon Search.url"});
+            QCOMPARE(FolderEntries(root() + "/StartMenu"), QStringList {"Sermon Search.url"});
         }
     }
 
@@ -224,7 +240,7 @@ private slots:
         ShortcutWriter writer;
         writer.WriteInternetShortcut(ShortcutTarget::Desktop, "Christian Caf\u00e9", "http://www.christiancafe.com");
         // The locale of these file names is UTF-8: é is the two bytes C3 A9.
-        QCOMPARE(FolderEntries(root() + "/Desktop"), QStringList{QString::fromUtf8("Christian Caf\xC3\xA9.url")});
+        QCOMPARE(FolderEntries(root() + "/Desktop"), QStringList {QString::fromUtf8("Christian Caf\xC3\xA9.url")});
     }
 
     void busyPointerShowsOnlyWhileWriting()
@@ -233,7 +249,7 @@ private slots:
         writer.WriteInternetShortcut(ShortcutTarget::Desktop, "Bible Gateway", "http://www.biblegateway.com/");
         QCOMPARE(m_platform->writes.size(), std::size_t(1));
         QVERIFY(m_platform->writes[0].busyDuringWrite);
-        QCOMPARE(m_platform->ui().cursorChanges, (std::vector<bool>{true, false}));
+        QCOMPARE(m_platform->ui().cursorChanges, (std::vector<bool> {true, false}));
         QVERIFY(!m_platform->ui().busy);
     }
 
@@ -295,13 +311,13 @@ private slots:
         QCOMPARE(thrown, number);
 
         if (setup == "readonly") {
-            QCOMPARE(FolderEntries(folder), QStringList{"Koinonia House.url"});
+            QCOMPARE(FolderEntries(folder), QStringList {"Koinonia House.url"});
             QCOMPARE(ReadBytes(folder + "/Koinonia House.url"), QByteArray::fromStdString(old));
         } else {
             QVERIFY(!std::filesystem::exists(folder));
         }
         QCOMPARE(FolderEntries(root()), rootBefore);
-        QCOMPARE(m_platform->ui().cursorChanges, (std::vector<bool>{true, false}));
+        QCOMPARE(m_platform->ui().cursorChanges, (std::vector<bool> {true, false}));
         QVERIFY(!writer.holdsShell());
         QCOMPARE(Q(writer.shortcutName()), QStringLiteral("Koinonia House"));
     }

@@ -50,8 +50,7 @@ QString Backslashed(QString path)
 
 QStringList Entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QStringList ToStringList(const std::vector<std::string> &words)
@@ -213,9 +212,9 @@ void TestLinuxPlatform::runProgram()
     // rename makes the marker appear whole.
     const QString script = m_dir->filePath(QStringLiteral("my tool.sh"));
     QVERIFY(WriteFile(script,
-                      "#!/bin/sh\nout=\"$1\"\nshift\nprintf '%s\\n' \"$@\" > \"$out.tmp\"\n"
-                      "sed 's/.*) //' /proc/$$/stat | cut -d' ' -f4 >> \"$out.tmp\"\nmv \"$out.tmp\" \"$out\"\n",
-                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        "#!/bin/sh\nout=\"$1\"\nshift\nprintf '%s\\n' \"$@\" > \"$out.tmp\"\n"
+        "sed 's/.*) //' /proc/$$/stat | cut -d' ' -f4 >> \"$out.tmp\"\nmv \"$out.tmp\" \"$out\"\n",
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     const QString marker = m_dir->filePath(QStringLiteral("marker"));
 
     const QString program = backslashes ? Backslashed(script) : script;
@@ -251,8 +250,8 @@ void TestLinuxPlatform::runProgramFailures()
     QFETCH(QString, program);
     QFETCH(int, number);
 
-    QVERIFY(WriteFile(m_dir->filePath(QStringLiteral("plain.txt")), "#!/bin/sh\nexit 0\n",
-                      QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(WriteFile(
+        m_dir->filePath(QStringLiteral("plain.txt")), "#!/bin/sh\nexit 0\n", QFile::ReadOwner | QFile::WriteOwner));
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("folder")));
     const QString path = program.isEmpty() ? QString() : m_dir->filePath(program);
 
@@ -262,8 +261,8 @@ void TestLinuxPlatform::runProgramFailures()
     } catch (const AppFailure &failure) {
         QCOMPARE(failure.number(), number);
         if (!path.isEmpty())
-            QVERIFY2(QString::fromUtf8(failure.what()).startsWith(QStringLiteral("Cannot start ") + path),
-                     failure.what());
+            QVERIFY2(
+                QString::fromUtf8(failure.what()).startsWith(QStringLiteral("Cannot start ") + path), failure.what());
     }
     errno = 0;
     QCOMPARE(waitpid(-1, nullptr, WNOHANG), -1);
@@ -277,10 +276,10 @@ void TestLinuxPlatform::openDocumentUsesTheDesktopOpener()
     QVERIFY(QDir().mkpath(bin));
     const QString marker = m_dir->filePath(QStringLiteral("opened"));
     QVERIFY(WriteFile(bin + QStringLiteral("/xdg-open"),
-                      QStringLiteral("#!/bin/sh\nprintf '%s|%s\\n' \"$#\" \"$1\" > \"%1.tmp\"\nmv \"%1.tmp\" \"%1\"\n")
-                          .arg(marker)
-                          .toUtf8(),
-                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QStringLiteral("#!/bin/sh\nprintf '%s|%s\\n' \"$#\" \"$1\" > \"%1.tmp\"\nmv \"%1.tmp\" \"%1\"\n")
+            .arg(marker)
+            .toUtf8(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     qputenv("PATH", QFile::encodeName(bin) + ':' + m_savedEnvironment.value("PATH"));
 
     m_platform->OpenDocument("Open", "https://example.org/a b?c=1");
@@ -302,9 +301,8 @@ void TestLinuxPlatform::specialFolderPath_data()
 
     const QByteArray none;
     QTest::newRow("desktop, no user-dirs file") << "Desktop" << none << none << none << "@HOME@/Desktop";
-    QTest::newRow("desktop below home")
-        << "Desktop" << none << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n") << none
-        << "@HOME@/Schreibtisch";
+    QTest::newRow("desktop below home") << "Desktop" << none << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n")
+                                        << none << "@HOME@/Schreibtisch";
     QTest::newRow("desktop, full file")
         << "Desktop" << none
         << QByteArray("# written by xdg-user-dirs-update\nXDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n"
@@ -349,7 +347,7 @@ void TestLinuxPlatform::specialFolderPath()
     if (!userDirs.isNull()) {
         QVERIFY(QDir().mkpath(configFolder));
         QVERIFY(WriteFile(configFolder + QStringLiteral("/user-dirs.dirs"), userDirs.replace("@ROOT@", root),
-                          QFile::ReadOwner | QFile::WriteOwner));
+            QFile::ReadOwner | QFile::WriteOwner));
     }
     if (!dataHome.isNull())
         qputenv("XDG_DATA_HOME", dataHome.replace("@ROOT@", root));
@@ -392,7 +390,9 @@ void TestLinuxPlatform::writeTextFile_data()
     QTest::newRow("no lines") << QStringList() << QByteArray();
     QTest::newRow("one line") << QStringList({"[InternetShortcut]"}) << QByteArray("[InternetShortcut]\r\n");
     QTest::newRow("empty lines kept") << QStringList({"", "URL=x", ""}) << QByteArray("\r\nURL=x\r\n\r\n");
-    QTest::newRow("UTF-8 as given, no mark") << QStringList({"Name=Grüße"}) << QByteArray("Name=Gr\xC3\xBC\xC3\x9F" "e\r\n");
+    QTest::newRow("UTF-8 as given, no mark") << QStringList({"Name=Grüße"})
+                                             << QByteArray("Name=Gr\xC3\xBC\xC3\x9F"
+                                                           "e\r\n");
 }
 
 void TestLinuxPlatform::writeTextFile()
@@ -417,7 +417,7 @@ void TestLinuxPlatform::writeTextFile()
 
     QCOMPARE(FileBytes(target), expected);
     QCOMPARE(Entries(m_dir->filePath(QStringLiteral("out"))), QStringList(QStringLiteral("link.url")));
-    struct stat info {};
+    struct stat info { };
     QCOMPARE(stat(QFile::encodeName(target).constData(), &info), 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0640));  // 0666 less the umask, like any new file
 }
@@ -431,7 +431,7 @@ void TestLinuxPlatform::writeTextFileReplacesKeepingMode()
     m_platform->WriteTextFile(target.toStdString(), {"new"});
 
     QCOMPARE(FileBytes(target), QByteArray("new\r\n"));
-    struct stat info {};
+    struct stat info { };
     QCOMPARE(stat(QFile::encodeName(target).constData(), &info), 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0604));
     QCOMPARE(Entries(m_dir->path()), QStringList({"home", "link.url"}));
@@ -519,8 +519,8 @@ void TestLinuxPlatform::wallpaperIsRecorded()
 
     // The platform's own registry calls see it too, and no handle is left open.
     size = sizeof buffer;
-    QCOMPARE(m_platform->RegOpenKeyEx(HKEY_CURRENT_USER_ROOT, "control panel\\desktop", 0, kKeyRead, &key),
-             kErrorSuccess);
+    QCOMPARE(
+        m_platform->RegOpenKeyEx(HKEY_CURRENT_USER_ROOT, "control panel\\desktop", 0, kKeyRead, &key), kErrorSuccess);
     QCOMPARE(m_platform->RegQueryValueEx(key, "wallpaper", &type, buffer, &size), kErrorSuccess);
     QCOMPARE(std::string(reinterpret_cast<const char *>(buffer), size), picture);
     QCOMPARE(m_platform->RegCloseKey(key), kErrorSuccess);

@@ -198,7 +198,7 @@ void TestRegistryStore::firstWriteCreatesPrivateFile()
     QCOMPARE(created, kErrorSuccess);
     QCOMPARE(set, kErrorSuccess);
 
-    struct stat info {};
+    struct stat info { };
     QCOMPARE(stat(QFile::encodeName(m_storePath).constData(), &info), 0);
     QVERIFY(S_ISREG(info.st_mode));
     QCOMPARE(info.st_mode & 07777, mode_t(0600));
@@ -214,11 +214,11 @@ void TestRegistryStore::firstWriteCreatesPrivateFile()
     RawDatabase raw(m_storePath);
     QCOMPARE(raw.scalar("PRAGMA journal_mode"), QStringLiteral("wal"));
     QCOMPARE(raw.rows("SELECT sql FROM sqlite_master WHERE type = 'table' ORDER BY name"),
-             QStringList({"CREATE TABLE registry_key (root INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE, "
-                          "PRIMARY KEY (root, path))",
-                          "CREATE TABLE registry_value (root INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE, "
-                          "name TEXT NOT NULL COLLATE NOCASE, type INTEGER NOT NULL, data BLOB NOT NULL, "
-                          "PRIMARY KEY (root, path, name))"}));
+        QStringList({"CREATE TABLE registry_key (root INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE, "
+                     "PRIMARY KEY (root, path))",
+            "CREATE TABLE registry_value (root INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE, "
+            "name TEXT NOT NULL COLLATE NOCASE, type INTEGER NOT NULL, data BLOB NOT NULL, "
+            "PRIMARY KEY (root, path, name))"}));
 }
 
 void TestRegistryStore::storeCreatedLaterIsFound()
@@ -246,7 +246,7 @@ void TestRegistryStore::createMakesMissingParents_data()
 
     QTest::newRow("three levels") << HKEY_CURRENT_USER_ROOT << std::string("Software\\Vellory\\Links")
                                   << QStringList({"2147483649|Software", "2147483649|Software\\Vellory",
-                                                  "2147483649|Software\\Vellory\\Links"});
+                                         "2147483649|Software\\Vellory\\Links"});
     QTest::newRow("stray separators") << HKEY_CURRENT_USER_ROOT << std::string("\\Software\\\\Vellory\\")
                                       << QStringList({"2147483649|Software", "2147483649|Software\\Vellory"});
     QTest::newRow("machine root") << HKEY_LOCAL_MACHINE_ROOT << std::string("SOFTWARE\\Vellory")
@@ -269,7 +269,7 @@ void TestRegistryStore::createMakesMissingParents()
     QCOMPARE(raw.rows("SELECT root, path FROM registry_key ORDER BY path"), keyRows);
     const QString deepest = keyRows.last();
     QCOMPARE(raw.rows("SELECT root, path, name, type, data FROM registry_value"),
-             QStringList(deepest + QStringLiteral("|Marker|4|01000000")));
+        QStringList(deepest + QStringLiteral("|Marker|4|01000000")));
 
     // Every level opens again, whichever way its path is written.
     const QStringList parts = deepest.section(QLatin1Char('|'), 1).split(QLatin1Char('\\'));
@@ -290,7 +290,7 @@ void TestRegistryStore::openAndCreateRelativeToHandle()
 
     RawDatabase raw(m_storePath);
     QCOMPARE(raw.rows("SELECT path FROM registry_key ORDER BY path"),
-             QStringList({"Software", "Software\\Vellory", "Software\\Vellory\\Links"}));
+        QStringList({"Software", "Software\\Vellory", "Software\\Vellory\\Links"}));
     QCOMPARE(raw.rows("SELECT path, name FROM registry_value"), QStringList("Software\\Vellory\\Links|Count"));
 
     RegKey vellory = 0;
@@ -372,7 +372,7 @@ void TestRegistryStore::valueRoundTrip()
     gotSize = static_cast<std::uint32_t>(buffer.size());
     gotType = 0xFFFF;
     QCOMPARE(m_store->QueryValue(key, "Value", &gotType, reinterpret_cast<std::uint8_t *>(buffer.data()), &gotSize),
-             kErrorSuccess);
+        kErrorSuccess);
     QCOMPARE(gotType, type);
     QCOMPARE(gotSize, size);
     QCOMPARE(buffer.left(data.size()), data);
@@ -383,14 +383,14 @@ void TestRegistryStore::valueRoundTrip()
         QByteArray small(data.size() - 1, '\xAA');
         gotSize = static_cast<std::uint32_t>(small.size());
         QCOMPARE(m_store->QueryValue(key, "Value", &gotType, reinterpret_cast<std::uint8_t *>(small.data()), &gotSize),
-                 kErrorMoreData);
+            kErrorMoreData);
         QCOMPARE(gotSize, size);
         QCOMPARE(small, QByteArray(data.size() - 1, '\xAA'));
     }
 
     RawDatabase raw(m_storePath);
     QCOMPARE(raw.scalar("SELECT typeof(data) || '|' || length(data) || '|' || type FROM registry_value"),
-             QStringLiteral("blob|%1|%2").arg(size).arg(type));
+        QStringLiteral("blob|%1|%2").arg(size).arg(type));
     QCOMPARE(raw.scalar("SELECT hex(data) FROM registry_value"), QString::fromLatin1(data.toHex().toUpper()));
 }
 
@@ -410,7 +410,7 @@ void TestRegistryStore::setReplacesValueOfOtherType()
     RawDatabase raw(m_storePath);
     QCOMPARE(raw.rows("SELECT name, type FROM registry_value"), QStringList("Wallpaper|1"));
     QCOMPARE(raw.rows("SELECT path FROM registry_key ORDER BY path"),
-             QStringList({"Control Panel", "Control Panel\\Desktop"}));
+        QStringList({"Control Panel", "Control Panel\\Desktop"}));
 }
 
 void TestRegistryStore::missingKeysAndValues()
@@ -420,8 +420,8 @@ void TestRegistryStore::missingKeysAndValues()
     QCOMPARE(m_store->SetValue(key, "Present", kRegSz, Bytes("y"), 1), kErrorSuccess);
 
     RegKey other = 0;
-    QCOMPARE(m_store->OpenKey(HKEY_CURRENT_USER_ROOT, "Software\\Vellory\\Absent", kKeyRead, &other),
-             kErrorFileNotFound);
+    QCOMPARE(
+        m_store->OpenKey(HKEY_CURRENT_USER_ROOT, "Software\\Vellory\\Absent", kKeyRead, &other), kErrorFileNotFound);
     QCOMPARE(m_store->OpenKey(HKEY_LOCAL_MACHINE_ROOT, "Software\\Vellory", kKeyRead, &other), kErrorFileNotFound);
     std::uint32_t size = 0;
     QCOMPARE(m_store->QueryValue(key, "Absent", nullptr, nullptr, &size), kErrorFileNotFound);
@@ -506,14 +506,14 @@ void TestRegistryStore::twoProcessesWriteAtOnce()
                 RegistryStore store(path);
                 for (int i = 0; i < kValuesEach; ++i) {
                     const std::string keyPath = "Software\\Vellory\\Race\\Writer" + std::to_string(writer) + "\\Group"
-                                                + std::to_string(i % 10);
+                        + std::to_string(i % 10);
                     const std::string data = std::to_string(writer) + ":" + std::to_string(i);
                     RegKey key = 0;
                     failures += store.CreateKey(HKEY_CURRENT_USER_ROOT, keyPath, &key) != kErrorSuccess;
                     failures += store.SetValue(key, "Value" + std::to_string(i), kRegSz,
-                                               reinterpret_cast<const std::uint8_t *>(data.data()),
-                                               static_cast<std::uint32_t>(data.size()))
-                                != kErrorSuccess;
+                                    reinterpret_cast<const std::uint8_t *>(data.data()),
+                                    static_cast<std::uint32_t>(data.size()))
+                        != kErrorSuccess;
                     store.CloseKey(key);
                 }
             }
@@ -536,12 +536,12 @@ void TestRegistryStore::twoProcessesWriteAtOnce()
     for (int writer = 0; writer < kWriters; ++writer) {
         for (int i = 0; i < kValuesEach; ++i) {
             RegKey key = 0;
-            const std::string keyPath =
-                "Software\\Vellory\\Race\\Writer" + std::to_string(writer) + "\\Group" + std::to_string(i % 10);
+            const std::string keyPath
+                = "Software\\Vellory\\Race\\Writer" + std::to_string(writer) + "\\Group" + std::to_string(i % 10);
             QCOMPARE(m_store->OpenKey(HKEY_CURRENT_USER_ROOT, keyPath, kKeyRead, &key), kErrorSuccess);
             long status = -1;
             QCOMPARE(Query(*m_store, key, "Value" + std::to_string(i), nullptr, &status),
-                     QByteArray::number(writer) + ':' + QByteArray::number(i));
+                QByteArray::number(writer) + ':' + QByteArray::number(i));
             QCOMPARE(m_store->CloseKey(key), kErrorSuccess);
         }
     }
@@ -583,7 +583,7 @@ void TestRegistryStore::damagedStoreIsLeftAlone()
 
     QCOMPARE(FileBytes(m_storePath), content);
     QCOMPARE(QDir(QFileInfo(m_storePath).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList(QStringLiteral("registry.sqlite3")));
+        QStringList(QStringLiteral("registry.sqlite3")));
 }
 
 QTEST_GUILESS_MAIN(TestRegistryStore)

@@ -25,59 +25,59 @@ struct Expected {
 
 // What the windows were laid out for: banner boxes, wallpaper thumbnails and icons.
 const Expected kPictures[] = {
-    { "icons/window", Format::Bmp24, 32, 32 },
-    { "icons/main", Format::Png, 64, 64 },
-    { "splash/logo", Format::Png, 290, 254 },
+    {"icons/window", Format::Bmp24, 32, 32},
+    {"icons/main", Format::Png, 64, 64},
+    {"splash/logo", Format::Png, 290, 254},
 
-    { "sites/EvangelistSite", Format::Jpeg, 43, 20 },
-    { "sites/BibleGateway", Format::Jpeg, 113, 32 },
-    { "sites/FocusOnTheFamily", Format::Jpeg, 113, 38 },
-    { "sites/AmazingBible", Format::Jpeg, 113, 10 },
-    { "sites/PromiseKeepers", Format::Bmp32, 63, 20 },
-    { "sites/KoinoniaHouse", Format::Jpeg, 113, 18 },
-    { "sites/GospelPortal", Format::Jpeg, 113, 31 },
-    { "sites/ChristianCafe", Format::Jpeg, 113, 30 },
-    { "sites/OnlineScripture", Format::Jpeg, 113, 13 },
-    { "sites/AnswersInGenesis", Format::Jpeg, 113, 15 },
-    { "sites/eHarmony", Format::Jpeg, 113, 26 },
-    { "sites/EastonsBibleDictionary", Format::Jpeg, 113, 14 },
-    { "sites/Crosswalk", Format::Jpeg, 113, 29 },
-    { "sites/BibleontheWeb", Format::Jpeg, 113, 29 },
-    { "sites/HarvestOnline", Format::Jpeg, 113, 41 },
-    { "sites/NavesTopicalBible", Format::Jpeg, 113, 15 },
-    { "sites/ChristianityToday", Format::Jpeg, 113, 24 },
-    { "sites/SermonSearch", Format::Jpeg, 94, 45 },
-    { "sites/CrossDaily", Format::Jpeg, 113, 29 },
-    { "sites/ChristianAnswers", Format::Jpeg, 113, 31 },
-    { "sites/BlueLetterBible", Format::Jpeg, 113, 27 },
-    { "sites/ChristianHeadlines", Format::Jpeg, 113, 20 },
-    { "sites/TheBibleSource", Format::Jpeg, 113, 29 },
-    { "sites/TheBibleMaster", Format::Bmp32, 65, 20 },
+    {"sites/EvangelistSite", Format::Jpeg, 43, 20},
+    {"sites/BibleGateway", Format::Jpeg, 113, 32},
+    {"sites/FocusOnTheFamily", Format::Jpeg, 113, 38},
+    {"sites/AmazingBible", Format::Jpeg, 113, 10},
+    {"sites/PromiseKeepers", Format::Bmp32, 63, 20},
+    {"sites/KoinoniaHouse", Format::Jpeg, 113, 18},
+    {"sites/GospelPortal", Format::Jpeg, 113, 31},
+    {"sites/ChristianCafe", Format::Jpeg, 113, 30},
+    {"sites/OnlineScripture", Format::Jpeg, 113, 13},
+    {"sites/AnswersInGenesis", Format::Jpeg, 113, 15},
+    {"sites/eHarmony", Format::Jpeg, 113, 26},
+    {"sites/EastonsBibleDictionary", Format::Jpeg, 113, 14},
+    {"sites/Crosswalk", Format::Jpeg, 113, 29},
+    {"sites/BibleontheWeb", Format::Jpeg, 113, 29},
+    {"sites/HarvestOnline", Format::Jpeg, 113, 41},
+    {"sites/NavesTopicalBible", Format::Jpeg, 113, 15},
+    {"sites/ChristianityToday", Format::Jpeg, 113, 24},
+    {"sites/SermonSearch", Format::Jpeg, 94, 45},
+    {"sites/CrossDaily", Format::Jpeg, 113, 29},
+    {"sites/ChristianAnswers", Format::Jpeg, 113, 31},
+    {"sites/BlueLetterBible", Format::Jpeg, 113, 27},
+    {"sites/ChristianHeadlines", Format::Jpeg, 113, 20},
+    {"sites/TheBibleSource", Format::Jpeg, 113, 29},
+    {"sites/TheBibleMaster", Format::Bmp32, 65, 20},
 
-    { "backgrounds/Abraham", Format::Bmp32, 100, 75 },
-    { "backgrounds/Armor", Format::Bmp32, 100, 75 },
-    { "backgrounds/Attitude", Format::Bmp32, 100, 75 },
-    { "backgrounds/BannerOverMe", Format::Bmp32, 94, 75 },
-    { "backgrounds/Beginning", Format::Bmp32, 100, 75 },
-    { "backgrounds/Calvary", Format::Bmp32, 100, 75 },
-    { "backgrounds/Christian", Format::Bmp32, 100, 75 },
-    { "backgrounds/Daniel", Format::Bmp32, 100, 75 },
-    { "backgrounds/Easter1", Format::Bmp32, 100, 75 },
-    { "backgrounds/Easter", Format::Bmp32, 100, 75 },
-    { "backgrounds/Fishers", Format::Bmp32, 100, 75 },
-    { "backgrounds/Flags", Format::Bmp32, 100, 75 },
-    { "backgrounds/Freedom", Format::Bmp32, 100, 75 },
-    { "backgrounds/GotJesus", Format::Bmp32, 100, 75 },
-    { "backgrounds/Hammer", Format::Bmp32, 100, 75 },
-    { "backgrounds/Heavens", Format::Bmp32, 100, 75 },
-    { "backgrounds/Knowledge", Format::Bmp32, 100, 75 },
-    { "backgrounds/Nativity", Format::Bmp32, 100, 75 },
-    { "backgrounds/NOTW", Format::Bmp32, 100, 75 },
-    { "backgrounds/Restart", Format::Bmp32, 100, 75 },
-    { "backgrounds/Sky", Format::Bmp32, 100, 75 },
-    { "backgrounds/Stars", Format::Bmp32, 100, 75 },
-    { "backgrounds/Waters", Format::Bmp32, 100, 75 },
-    { "backgrounds/World", Format::Bmp32, 100, 75 },
+    {"backgrounds/Abraham", Format::Bmp32, 100, 75},
+    {"backgrounds/Armor", Format::Bmp32, 100, 75},
+    {"backgrounds/Attitude", Format::Bmp32, 100, 75},
+    {"backgrounds/BannerOverMe", Format::Bmp32, 94, 75},
+    {"backgrounds/Beginning", Format::Bmp32, 100, 75},
+    {"backgrounds/Calvary", Format::Bmp32, 100, 75},
+    {"backgrounds/Christian", Format::Bmp32, 100, 75},
+    {"backgrounds/Daniel", Format::Bmp32, 100, 75},
+    {"backgrounds/Easter1", Format::Bmp32, 100, 75},
+    {"backgrounds/Easter", Format::Bmp32, 100, 75},
+    {"backgrounds/Fishers", Format::Bmp32, 100, 75},
+    {"backgrounds/Flags", Format::Bmp32, 100, 75},
+    {"backgrounds/Freedom", Format::Bmp32, 100, 75},
+    {"backgrounds/GotJesus", Format::Bmp32, 100, 75},
+    {"backgrounds/Hammer", Format::Bmp32, 100, 75},
+    {"backgrounds/Heavens", Format::Bmp32, 100, 75},
+    {"backgrounds/Knowledge", Format::Bmp32, 100, 75},
+    {"backgrounds/Nativity", Format::Bmp32, 100, 75},
+    {"backgrounds/NOTW", Format::Bmp32, 100, 75},
+    {"backgrounds/Restart", Format::Bmp32, 100, 75},
+    {"backgrounds/Sky", Format::Bmp32, 100, 75},
+    {"backgrounds/Stars", Format::Bmp32, 100, 75},
+    {"backgrounds/Waters", Format::Bmp32, 100, 75},
+    {"backgrounds/World", Format::Bmp32, 100, 75},
 };
 
 quint32 readLe(const QByteArray &bytes, int offset, int size)
@@ -96,7 +96,7 @@ QByteArray rawBytes(const QString &path)
     return file.readAll();
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Format)
 
@@ -160,12 +160,12 @@ private slots:
         case Format::Bmp32: {
             QVERIFY(bytes.startsWith("BM"));
             QCOMPARE(reader.format(), QByteArray("bmp"));
-            QCOMPARE(readLe(bytes, 2, 4), static_cast<quint32>(bytes.size())); // bfSize
-            QCOMPARE(readLe(bytes, 14, 4), 40u); // BITMAPINFOHEADER
+            QCOMPARE(readLe(bytes, 2, 4), static_cast<quint32>(bytes.size()));  // bfSize
+            QCOMPARE(readLe(bytes, 14, 4), 40u);                                // BITMAPINFOHEADER
             QCOMPARE(readLe(bytes, 18, 4), static_cast<quint32>(size.width()));
-            QCOMPARE(readLe(bytes, 22, 4), static_cast<quint32>(size.height())); // positive: bottom-up
-            QCOMPARE(readLe(bytes, 28, 2), format == Format::Bmp32 ? 32u : 24u); // biBitCount
-            QCOMPARE(readLe(bytes, 30, 4), 0u); // BI_RGB, uncompressed
+            QCOMPARE(readLe(bytes, 22, 4), static_cast<quint32>(size.height()));  // positive: bottom-up
+            QCOMPARE(readLe(bytes, 28, 2), format == Format::Bmp32 ? 32u : 24u);  // biBitCount
+            QCOMPARE(readLe(bytes, 30, 4), 0u);                                   // BI_RGB, uncompressed
             const quint32 rowBytes = ((static_cast<quint32>(size.width()) * readLe(bytes, 28, 2) + 31) / 32) * 4;
             QCOMPARE(static_cast<quint32>(bytes.size()) - readLe(bytes, 10, 4), rowBytes * size.height());
             break;
@@ -220,8 +220,8 @@ private slots:
         for (const Expected &picture : kPictures)
             expected.insert(QLatin1String(picture.alias));
         QSet<QString> found;
-        for (const QString &folder : { QStringLiteral("icons"), QStringLiteral("splash"), QStringLiteral("sites"),
-                 QStringLiteral("backgrounds") }) {
+        for (const QString &folder : {QStringLiteral("icons"), QStringLiteral("splash"), QStringLiteral("sites"),
+                 QStringLiteral("backgrounds")}) {
             const QStringList entries = QDir(QStringLiteral(":/") + folder).entryList(QDir::Files);
             QVERIFY2(!entries.isEmpty(), qPrintable(folder + QStringLiteral(" is empty")));
             for (const QString &entry : entries)

@@ -63,12 +63,30 @@ ShortcutWindow *Open(const QString &name)
 
 // The site buttons' keyboard order, the same in every window.
 const QStringList kSiteKeyboardOrder = {
-    "HarvestOnline",    "Crosswalk",       "PromiseKeepers",     "OnlineScripture",
-    "ChristianityToday", "BlueLetterBible", "KoinoniaHouse",      "AnswersInGenesis",
-    "BibleontheWeb",    "SermonSearch",    "ChristianHeadlines", "TheBibleSource",
-    QString::fromUtf8("ChristianCaf\u00e9"), "ChristianAnswers", "AmazingBible", "BibleGateway",
-    "NavesTopicalBible", "EastonsBibleDictionary", "CrossDaily", "TheBibleMaster",
-    "GospelPortal",     "FocusOnTheFamily", "eHarmony",          "EvangelistSite",
+    "HarvestOnline",
+    "Crosswalk",
+    "PromiseKeepers",
+    "OnlineScripture",
+    "ChristianityToday",
+    "BlueLetterBible",
+    "KoinoniaHouse",
+    "AnswersInGenesis",
+    "BibleontheWeb",
+    "SermonSearch",
+    "ChristianHeadlines",
+    "TheBibleSource",
+    QString::fromUtf8("ChristianCaf\u00e9"),
+    "ChristianAnswers",
+    "AmazingBible",
+    "BibleGateway",
+    "NavesTopicalBible",
+    "EastonsBibleDictionary",
+    "CrossDaily",
+    "TheBibleMaster",
+    "GospelPortal",
+    "FocusOnTheFamily",
+    "eHarmony",
+    "EvangelistSite",
 };
 
 void AddWindowRows()
@@ -100,10 +118,10 @@ private:
         for (const WindowCase &c : kWindows) {
             const std::string folder = platform().folders[c.folder];
             if (window == QLatin1String(c.name)) {
-                QCOMPARE(FolderEntries(folder), QStringList{QString::fromStdString(file)});
+                QCOMPARE(FolderEntries(folder), QStringList {QString::fromStdString(file)});
                 QCOMPARE(ReadBytes(folder + "/" + file), ShortcutBytes(url));
             } else {
-                QCOMPARE(FolderEntries(folder), QStringList{});
+                QCOMPARE(FolderEntries(folder), QStringList {});
             }
         }
     }
@@ -116,9 +134,12 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Desktop Shortcuts") << "frmDesktopShortcuts" << "Desktop Shortcuts";
-        QTest::newRow("Start Menu") << "frmStartMenu" << "Start Menu";
-        QTest::newRow("Favorites Menu") << "frmFavoritesMenu" << "Favorites";
+        QTest::newRow("Desktop Shortcuts") << "frmDesktopShortcuts"
+                                           << "Desktop Shortcuts";
+        QTest::newRow("Start Menu") << "frmStartMenu"
+                                    << "Start Menu";
+        QTest::newRow("Favorites Menu") << "frmFavoritesMenu"
+                                        << "Favorites";
     }
 
     void window()
@@ -136,7 +157,7 @@ private slots:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(flags & Qt::WindowSystemMenuHint);
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(w->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QCOMPARE(w->windowIcon().availableSizes(), QList<QSize> {QSize(32, 32)});
         // Centred by its outer frame; the offscreen frame is a few pixels wide.
         const QPoint offCentre = w->frameGeometry().center() - w->screen()->availableGeometry().center();
         QVERIFY(qAbs(offCentre.x()) <= 2);
@@ -281,7 +302,7 @@ private slots:
             QVERIFY(button->font().bold());
             QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
             QCOMPARE(button->iconSize(), picture);
-            QCOMPARE(button->icon().availableSizes(), QList<QSize>{picture});
+            QCOMPARE(button->icon().availableSizes(), QList<QSize> {picture});
         }
     }
 
@@ -325,9 +346,15 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("Desktop Shortcuts") << "frmDesktopShortcuts" << "btnCancel" << "btnOK";
-        QTest::newRow("Start Menu") << "frmStartMenu" << "btnCancel" << "btnOK";
-        QTest::newRow("Favorites Menu") << "frmFavoritesMenu" << "btnOK" << "btnCancel";
+        QTest::newRow("Desktop Shortcuts") << "frmDesktopShortcuts"
+                                           << "btnCancel"
+                                           << "btnOK";
+        QTest::newRow("Start Menu") << "frmStartMenu"
+                                    << "btnCancel"
+                                    << "btnOK";
+        QTest::newRow("Favorites Menu") << "frmFavoritesMenu"
+                                        << "btnOK"
+                                        << "btnCancel";
     }
 
     // OK and Cancel in the window's order, then the sites in their own order; the focus
@@ -343,7 +370,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(w));
             QCOMPARE(QApplication::focusWidget()->objectName(), first);
 
-            const QStringList expected = QStringList{second} + kSiteKeyboardOrder + QStringList{first};
+            const QStringList expected = QStringList {second} + kSiteKeyboardOrder + QStringList {first};
             QStringList visited;
             for (int i = 0; i < expected.size(); ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -365,7 +392,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         for (const WindowCase &c : kWindows) {
-            for (const QString &control : QStringList{"btnOK", "btnCancel"} + kSiteKeyboardOrder)
+            for (const QString &control : QStringList {"btnOK", "btnCancel"} + kSiteKeyboardOrder)
                 QTest::addRow("%s/%s", c.name, qPrintable(control)) << QString::fromLatin1(c.name) << control;
         }
     }
@@ -464,10 +491,10 @@ private slots:
         QTest::mouseClick(w->findChild<PictureButton *>(key), Qt::LeftButton);
 
         checkOnlyShortcut(window, name + ".url", std::string(site.url));
-        QCOMPARE(platform().foldersAsked, std::vector<std::string>{Case(window).folder});
+        QCOMPARE(platform().foldersAsked, std::vector<std::string> {Case(window).folder});
         QCOMPARE(platform().writes.size(), std::size_t(1));
         QVERIFY(platform().writes[0].busyDuringWrite);
-        QCOMPARE(platform().ui().cursorChanges, (std::vector<bool>{true, false}));
+        QCOMPARE(platform().ui().cursorChanges, (std::vector<bool> {true, false}));
         // Nothing shown, the window stays as it was.
         QVERIFY(platform().ui().messageBoxes.empty());
         QVERIFY(!m_fixture->exitStatus);
@@ -500,7 +527,7 @@ private slots:
             {"Favorites", "Naves Topical Bible.url"},
         };
         for (const auto &[folder, file] : expected) {
-            QCOMPARE(FolderEntries(platform().folders[folder]), QStringList{QString::fromStdString(file)});
+            QCOMPARE(FolderEntries(platform().folders[folder]), QStringList {QString::fromStdString(file)});
             QCOMPARE(ReadBytes(platform().folders[folder] + "/" + file), ShortcutBytes(url));
         }
         QCOMPARE(platform().writes.size(), std::size_t(6));
@@ -528,7 +555,7 @@ private slots:
         else
             QTest::mouseClick(w->findChild<PictureButton *>(how), Qt::LeftButton);
         QTRY_VERIFY(w.isNull());
-        QCOMPARE(FolderEntries(folderOf(window)), (QStringList{"Bible Gateway.url", "Crosswalk.url"}));
+        QCOMPARE(FolderEntries(folderOf(window)), (QStringList {"Bible Gateway.url", "Crosswalk.url"}));
         QCOMPARE(platform().writes.size(), std::size_t(2));
         QVERIFY(platform().ui().messageBoxes.empty());
     }
@@ -589,9 +616,12 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("setup");
         QTest::addColumn<int>("number");
-        QTest::newRow("missing folder") << "frmDesktopShortcuts" << "missing" << ENOENT;
-        QTest::newRow("folder below a regular file") << "frmStartMenu" << "notdir" << ENOTDIR;
-        QTest::newRow("read-only target") << "frmFavoritesMenu" << "readonly" << EACCES;
+        QTest::newRow("missing folder") << "frmDesktopShortcuts"
+                                        << "missing" << ENOENT;
+        QTest::newRow("folder below a regular file") << "frmStartMenu"
+                                                     << "notdir" << ENOTDIR;
+        QTest::newRow("read-only target") << "frmFavoritesMenu"
+                                          << "readonly" << EACCES;
     }
 
     void failedWriteIsReportedAndEndsTheProgram()
@@ -634,7 +664,7 @@ private slots:
 
         QCOMPARE(FolderEntries(root), rootBefore);
         if (setup == "readonly") {
-            QCOMPARE(FolderEntries(folder), QStringList{"Blue Letter Bible.url"});
+            QCOMPARE(FolderEntries(folder), QStringList {"Blue Letter Bible.url"});
             QCOMPARE(ReadBytes(folder + "/Blue Letter Bible.url"), QByteArray::fromStdString(old));
         } else {
             QVERIFY(!std::filesystem::exists(folder));

@@ -39,7 +39,7 @@ UrlParts SplitUrl(std::string_view url)
     const auto hostStart = schemeEnd + 3;
     const auto pathStart = std::min(url.find('/', hostStart), url.size());
     return {std::string(url.substr(0, schemeEnd)), std::string(url.substr(hostStart, pathStart - hostStart)),
-            std::string(url.substr(pathStart))};
+        std::string(url.substr(pathStart))};
 }
 
 // The last two labels of a host name: "www.example.com" lies in "example.com".
@@ -216,7 +216,7 @@ private slots:
             if (SplitUrl(site.url).path.empty())
                 withoutPath.insert(std::string(site.key));
         }
-        QCOMPARE(withoutPath, (std::set<std::string>{"ChristianCaf\u00e9", "OnlineScripture", "eHarmony"}));
+        QCOMPARE(withoutPath, (std::set<std::string> {"ChristianCaf\u00e9", "OnlineScripture", "eHarmony"}));
     }
 
     // 23 hosts for 24 sites: the two reference works share a host beside Crosswalk's own.
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(keysByHost.size(), std::size_t(23));
 
         const std::string shared = SplitUrl(FindSite("EastonsBibleDictionary").url).host;
-        QCOMPARE(keysByHost[shared], (std::set<std::string>{"EastonsBibleDictionary", "NavesTopicalBible"}));
+        QCOMPARE(keysByHost[shared], (std::set<std::string> {"EastonsBibleDictionary", "NavesTopicalBible"}));
         const std::string crosswalk = SplitUrl(FindSite("Crosswalk").url).host;
         QVERIFY(shared != crosswalk);
         QCOMPARE(DomainOf(shared), DomainOf(crosswalk));

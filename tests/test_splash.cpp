@@ -149,10 +149,12 @@ private slots:
         QFETCH(QString, text);
         // Key preview: the character reaches the window although OK has the focus.
         QVERIFY(m_splash->findChild<QAbstractButton *>("btnOK")->hasFocus());
-        QVERIFY(ProgramEndsAfter([key, text] {
-            QTest::sendKeyEvent(QTest::KeyAction::Click, QApplication::focusWidget(), Qt::Key(key), text,
-                                Qt::NoModifier);
-        }, 5000));
+        QVERIFY(ProgramEndsAfter(
+            [key, text] {
+                QTest::sendKeyEvent(
+                    QTest::KeyAction::Click, QApplication::focusWidget(), Qt::Key(key), text, Qt::NoModifier);
+            },
+            5000));
         QVERIFY(!OpenWindow<frmSplash>());
         QVERIFY(!OpenWindow<Form1>());
     }

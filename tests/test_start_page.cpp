@@ -24,7 +24,7 @@ public:
     using RecordingPlatform::RecordingPlatform;
 
     long RegSetValueEx(RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data,
-                       std::uint32_t byteCount) override
+        std::uint32_t byteCount) override
     {
         if (throwOnSet)
             throw AppFailure(kErrorRegistryIo, "The store went away");
@@ -57,8 +57,8 @@ void StoreValue(DesktopPlatform &platform, const std::string &path, std::uint32_
     RegKey key = 0;
     QCOMPARE(platform.RegCreateKey(HKEY_CURRENT_USER_ROOT, path, &key), kErrorSuccess);
     QCOMPARE(platform.RegSetValueEx(key, kStartPageValue, type, reinterpret_cast<const std::uint8_t *>(bytes.data()),
-                                    std::uint32_t(bytes.size())),
-             kErrorSuccess);
+                 std::uint32_t(bytes.size())),
+        kErrorSuccess);
     QCOMPARE(platform.RegCloseKey(key), kErrorSuccess);
 }
 
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(SetIEHomePage("http://www.biblegateway.com/"));
 
         for (const char *path : {"Software", "Software\\Microsoft", "Software\\Microsoft\\Internet Explorer",
-                                 "Software\\Microsoft\\Internet Explorer\\Main"})
+                 "Software\\Microsoft\\Internet Explorer\\Main"})
             QVERIFY2(KeyExists(*m_platform, HKEY_CURRENT_USER_ROOT, path), path);
         const StoredValue value = StartPage(*m_platform);
         QVERIFY(value.found);
@@ -239,8 +239,8 @@ private slots:
     void anyRootPathAndNameCanBeWritten()
     {
         QVERIFY(SetRegistryString(HKEY_LOCAL_MACHINE_ROOT, "Software\\Vellory\\Check", "Some Value", "text"));
-        const StoredValue value =
-            ReadStoredValue(*m_platform, HKEY_LOCAL_MACHINE_ROOT, "Software\\Vellory\\Check", "Some Value");
+        const StoredValue value
+            = ReadStoredValue(*m_platform, HKEY_LOCAL_MACHINE_ROOT, "Software\\Vellory\\Check", "Some Value");
         QCOMPARE(value.type, kRegSz);
         QCOMPARE(value.data, std::string("text"));
         QVERIFY(!KeyExists(*m_platform, HKEY_CURRENT_USER_ROOT, "Software\\Vellory"));

@@ -28,8 +28,8 @@ public:
 
     static constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020;  // set value, create key, create link
 
-    long RegOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t options, std::uint32_t access,
-                      RegKey *result) override
+    long RegOpenKeyEx(
+        RegKey root, const std::string &subKey, std::uint32_t options, std::uint32_t access, RegKey *result) override
     {
         keysAsked.push_back(subKey);
         if (root == HKEY_LOCAL_MACHINE_ROOT && (access & kWriteRights))
@@ -62,14 +62,14 @@ std::string Text(const QString &text)
 }
 
 // Stores a value under HKEY_LOCAL_MACHINE as the setup program of the tool would.
-void StoreMachineValue(DesktopPlatform &platform, const std::string &path, const std::string &name,
-                       std::uint32_t type, const QByteArray &data)
+void StoreMachineValue(DesktopPlatform &platform, const std::string &path, const std::string &name, std::uint32_t type,
+    const QByteArray &data)
 {
     RegKey key = 0;
     QCOMPARE(platform.RegCreateKey(HKEY_LOCAL_MACHINE_ROOT, path, &key), kErrorSuccess);
-    QCOMPARE(platform.RegSetValueEx(key, name, type, reinterpret_cast<const std::uint8_t *>(data.constData()),
-                                    std::uint32_t(data.size())),
-             kErrorSuccess);
+    QCOMPARE(platform.RegSetValueEx(
+                 key, name, type, reinterpret_cast<const std::uint8_t *>(data.constData()), std::uint32_t(data.size())),
+        kErrorSuccess);
     QCOMPARE(platform.RegCloseKey(key), kErrorSuccess);
 }
 
@@ -82,8 +82,8 @@ void WriteScript(const QString &path, const QByteArray &body)
     QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-const std::pair<std::string, std::string> kUnavailableBox{"Vellory Christian Edition",
-                                                          "System Information Is Unavailable At This Time"};
+const std::pair<std::string, std::string> kUnavailableBox {
+    "Vellory Christian Edition", "System Information Is Unavailable At This Time"};
 
 }  // namespace
 
@@ -182,7 +182,7 @@ private slots:
         QTest::addColumn<int>("firstType");  // kAbsent: no first value
         QTest::addColumn<QByteArray>("firstData");
         QTest::addColumn<int>("secondType");
-        QTest::addColumn<QString>("secondData");  // %F, %W: the tool folder
+        QTest::addColumn<QString>("secondData");   // %F, %W: the tool folder
         QTest::addColumn<QString>("folderHolds");  // what MSINFO32.EXE is there: "file", "folder" or nothing
         QTest::addColumn<QString>("launch");       // "recorded", "fails" or "real" (the Linux backend decides)
         QTest::addColumn<QStringList>("started");  // every command line handed to RunProgram
@@ -230,7 +230,7 @@ private slots:
             StoreMachineValue(*m_platform, kSysInfoPathKey, kSysInfoPathValue, std::uint32_t(firstType), firstData);
         if (secondType != kAbsent)
             StoreMachineValue(*m_platform, kSysInfoFolderKey, kSysInfoFolderValue, std::uint32_t(secondType),
-                              expand(secondData).toUtf8());
+                expand(secondData).toUtf8());
         if (storeUnreadable) {
             QFile store(QString::fromStdString(m_platform->registryPath));
             QVERIFY(store.open(QIODevice::WriteOnly));
@@ -281,12 +281,12 @@ private slots:
         if (fromFirstValue) {
             const QString script = m_dir->path() + "/tool.sh";
             WriteScript(script, "echo \"$@\" > '" + marker.toUtf8() + "'\n");
-            StoreMachineValue(*m_platform, kSysInfoPathKey, kSysInfoPathValue, kRegSz,
-                              script.toUtf8() + " hello world" + '\0');
+            StoreMachineValue(
+                *m_platform, kSysInfoPathKey, kSysInfoPathValue, kRegSz, script.toUtf8() + " hello world" + '\0');
         } else {
             WriteScript(toolFolder() + "/MSINFO32.EXE", "echo started > '" + marker.toUtf8() + "'\n");
-            StoreMachineValue(*m_platform, kSysInfoFolderKey, kSysInfoFolderValue, kRegSz,
-                              toolFolderBackslashed().toUtf8());
+            StoreMachineValue(
+                *m_platform, kSysInfoFolderKey, kSysInfoFolderValue, kRegSz, toolFolderBackslashed().toUtf8());
         }
         m_platform->runProgramsForReal = true;
 

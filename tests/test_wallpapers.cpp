@@ -28,8 +28,8 @@ class WallpaperRecorder : public RecordingPlatform {
 public:
     using RecordingPlatform::RecordingPlatform;
 
-    bool SystemParametersInfo(std::uint32_t action, std::uint32_t uiParam, const std::string &pvParam,
-                              std::uint32_t winIni) override
+    bool SystemParametersInfo(
+        std::uint32_t action, std::uint32_t uiParam, const std::string &pvParam, std::uint32_t winIni) override
     {
         calls.push_back({action, uiParam, pvParam, winIni});
         return RecordingPlatform::SystemParametersInfo(action, uiParam, pvParam, winIni);
@@ -154,8 +154,8 @@ private slots:
         QCOMPARE(call.uiParam, 0u);
         QCOMPARE(QString::fromStdString(call.path), path);
         QCOMPARE(call.winIni, 1u);  // SPIF_UPDATEINIFILE alone: no change broadcast
-        const StoredValue stored =
-            ReadStoredValue(*m_platform, HKEY_CURRENT_USER_ROOT, "Control Panel\\Desktop", "Wallpaper");
+        const StoredValue stored
+            = ReadStoredValue(*m_platform, HKEY_CURRENT_USER_ROOT, "Control Panel\\Desktop", "Wallpaper");
         QCOMPARE(stored.type, kRegSz);
         QCOMPARE(QString::fromStdString(stored.data), path);
     }

@@ -110,20 +110,20 @@ QByteArray encodeBmp32(const QImage &source)
     QByteArray out;
     out.reserve(static_cast<int>(headerBytes + pixelBytes));
     out.append("BM", 2);
-    appendLe(out, headerBytes + pixelBytes, 4); // bfSize
-    appendLe(out, 0, 4); // bfReserved1, bfReserved2
-    appendLe(out, headerBytes, 4); // bfOffBits
-    appendLe(out, 40, 4); // biSize
-    appendLe(out, width, 4); // biWidth
-    appendLe(out, height, 4); // biHeight: positive, rows stored bottom-up
-    appendLe(out, 1, 2); // biPlanes
-    appendLe(out, 32, 2); // biBitCount
-    appendLe(out, 0, 4); // biCompression: BI_RGB
-    appendLe(out, pixelBytes, 4); // biSizeImage
-    appendLe(out, 2835, 4); // biXPelsPerMeter (72 dpi)
-    appendLe(out, 2835, 4); // biYPelsPerMeter
-    appendLe(out, 0, 4); // biClrUsed
-    appendLe(out, 0, 4); // biClrImportant
+    appendLe(out, headerBytes + pixelBytes, 4);  // bfSize
+    appendLe(out, 0, 4);                         // bfReserved1, bfReserved2
+    appendLe(out, headerBytes, 4);               // bfOffBits
+    appendLe(out, 40, 4);                        // biSize
+    appendLe(out, width, 4);                     // biWidth
+    appendLe(out, height, 4);                    // biHeight: positive, rows stored bottom-up
+    appendLe(out, 1, 2);                         // biPlanes
+    appendLe(out, 32, 2);                        // biBitCount
+    appendLe(out, 0, 4);                         // biCompression: BI_RGB
+    appendLe(out, pixelBytes, 4);                // biSizeImage
+    appendLe(out, 2835, 4);                      // biXPelsPerMeter (72 dpi)
+    appendLe(out, 2835, 4);                      // biYPelsPerMeter
+    appendLe(out, 0, 4);                         // biClrUsed
+    appendLe(out, 0, 4);                         // biClrImportant
     for (int y = image.height() - 1; y >= 0; --y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -364,7 +364,7 @@ void drawSparkle(QPainter &p, const QPointF &c, qreal size, const QColor &colour
 
 void scatterStars(QPainter &p, const QRectF &area, int count, Dice &dice, qreal maxExtra = 0.55)
 {
-    static const QColor tints[] = { QColor(255, 255, 255), QColor(220, 230, 255), QColor(255, 244, 214) };
+    static const QColor tints[] = {QColor(255, 255, 255), QColor(220, 230, 255), QColor(255, 244, 214)};
     p.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
         const QPointF at(dice.range(area.left(), area.right()), dice.range(area.top(), area.bottom()));
@@ -610,7 +610,7 @@ void drawOpenBook(QPainter &p, qreal spineX, qreal top, qreal bottom, qreal half
 {
     const qreal sag = (bottom - top) * 0.14;
     const qreal lift = (bottom - top) * 0.09;
-    for (int side : { -1, 1 }) {
+    for (int side : {-1, 1}) {
         p.fillPath(bookPagePath(spineX, top + lift, bottom + lift, halfWidth * 1.06, sag, side), cover);
         p.fillPath(bookPagePath(spineX, top + lift * 0.55, bottom + lift * 0.55, halfWidth * 1.02, sag, side),
             QColor(226, 216, 190));
@@ -690,8 +690,8 @@ QImage paintSplashLogo()
         p.setClipPath(frame);
 
         fillVertical(p, QRectF(0, 0, width, height),
-            { { 0, QColor(22, 40, 104) }, { 0.3, QColor(70, 98, 170) }, { 0.58, QColor(226, 132, 110) },
-                { 0.74, QColor(255, 196, 120) }, { 1, QColor(255, 226, 160) } });
+            {{0, QColor(22, 40, 104)}, {0.3, QColor(70, 98, 170)}, {0.58, QColor(226, 132, 110)},
+                {0.74, QColor(255, 196, 120)}, {1, QColor(255, 226, 160)}});
         const QPointF sun(148, 176);
         drawRays(p, sun, 22, 260, QColor(255, 240, 190, 70), 0.05);
         glow(p, sun, 130, QColor(255, 214, 130, 150));
@@ -789,8 +789,8 @@ QImage paintSplashLogo()
 // Site banners: the site's name on a coloured band.
 
 struct SiteBanner {
-    const char *key; // ASCII, used for the file and the resource alias
-    const char *text; // UTF-8
+    const char *key;   // ASCII, used for the file and the resource alias
+    const char *text;  // UTF-8
     FileKind kind;
     int width;
     int height;
@@ -799,37 +799,37 @@ struct SiteBanner {
 };
 
 const SiteBanner kSites[] = {
-    { "EvangelistSite", "Billy Graham", FileKind::Jpeg, 43, 20, 0x1d3f73, false },
-    { "BibleGateway", "Bible Gateway", FileKind::Jpeg, 113, 32, 0x7a1f24, true },
-    { "FocusOnTheFamily", "Focus On The Family", FileKind::Jpeg, 113, 38, 0x2e6b3a, false },
-    { "AmazingBible", "Amazing Bible", FileKind::Jpeg, 113, 10, 0x4b2c6f, true },
-    { "PromiseKeepers", "Promise Keepers", FileKind::Bmp32, 63, 20, 0x0f5c74, false },
-    { "KoinoniaHouse", "Koinonia House", FileKind::Jpeg, 113, 18, 0x8a5a1b, false },
-    { "GospelPortal", "Gospelcom.net", FileKind::Jpeg, 113, 31, 0x1f5fa8, false },
-    { "ChristianCafe", "Christian Caf\xc3\xa9", FileKind::Jpeg, 113, 30, 0x6b3e26, false },
-    { "OnlineScripture", "Online Scripture", FileKind::Jpeg, 113, 13, 0x2b4a5e, true },
-    { "AnswersInGenesis", "Answers In Genesis", FileKind::Jpeg, 113, 15, 0x3b6e1f, false },
-    { "eHarmony", "eHarmony", FileKind::Jpeg, 113, 26, 0xa23a5a, false },
-    { "EastonsBibleDictionary", "Easton's Bible Dictionary", FileKind::Jpeg, 113, 14, 0x5c4a2e, true },
-    { "Crosswalk", "Crosswalk", FileKind::Jpeg, 113, 29, 0xc0561b, false },
-    { "BibleontheWeb", "Bible on the Web", FileKind::Jpeg, 113, 29, 0x234d8c, true },
-    { "HarvestOnline", "Harvest Online", FileKind::Jpeg, 113, 41, 0xa8740f, false },
-    { "NavesTopicalBible", "Nave's Topical Bible", FileKind::Jpeg, 113, 15, 0x3d3d6b, true },
-    { "ChristianityToday", "Christianity Today", FileKind::Jpeg, 113, 24, 0x8c1c2c, false },
-    { "SermonSearch", "Sermon Search", FileKind::Jpeg, 94, 45, 0x2f5d50, false },
-    { "CrossDaily", "Cross Daily", FileKind::Jpeg, 113, 29, 0x5a2a82, false },
-    { "ChristianAnswers", "Christian Answers", FileKind::Jpeg, 113, 31, 0x1a6f8f, false },
-    { "BlueLetterBible", "Blue Letter Bible", FileKind::Jpeg, 113, 27, 0x1b4f9c, true },
-    { "ChristianHeadlines", "Christian Headlines", FileKind::Jpeg, 113, 20, 0x333a45, false },
-    { "TheBibleSource", "The Bible Source", FileKind::Jpeg, 113, 29, 0x7b4b1e, true },
-    { "TheBibleMaster", "The Bible Master", FileKind::Bmp32, 65, 20, 0x14506a, true },
+    {"EvangelistSite", "Billy Graham", FileKind::Jpeg, 43, 20, 0x1d3f73, false},
+    {"BibleGateway", "Bible Gateway", FileKind::Jpeg, 113, 32, 0x7a1f24, true},
+    {"FocusOnTheFamily", "Focus On The Family", FileKind::Jpeg, 113, 38, 0x2e6b3a, false},
+    {"AmazingBible", "Amazing Bible", FileKind::Jpeg, 113, 10, 0x4b2c6f, true},
+    {"PromiseKeepers", "Promise Keepers", FileKind::Bmp32, 63, 20, 0x0f5c74, false},
+    {"KoinoniaHouse", "Koinonia House", FileKind::Jpeg, 113, 18, 0x8a5a1b, false},
+    {"GospelPortal", "Gospelcom.net", FileKind::Jpeg, 113, 31, 0x1f5fa8, false},
+    {"ChristianCafe", "Christian Caf\xc3\xa9", FileKind::Jpeg, 113, 30, 0x6b3e26, false},
+    {"OnlineScripture", "Online Scripture", FileKind::Jpeg, 113, 13, 0x2b4a5e, true},
+    {"AnswersInGenesis", "Answers In Genesis", FileKind::Jpeg, 113, 15, 0x3b6e1f, false},
+    {"eHarmony", "eHarmony", FileKind::Jpeg, 113, 26, 0xa23a5a, false},
+    {"EastonsBibleDictionary", "Easton's Bible Dictionary", FileKind::Jpeg, 113, 14, 0x5c4a2e, true},
+    {"Crosswalk", "Crosswalk", FileKind::Jpeg, 113, 29, 0xc0561b, false},
+    {"BibleontheWeb", "Bible on the Web", FileKind::Jpeg, 113, 29, 0x234d8c, true},
+    {"HarvestOnline", "Harvest Online", FileKind::Jpeg, 113, 41, 0xa8740f, false},
+    {"NavesTopicalBible", "Nave's Topical Bible", FileKind::Jpeg, 113, 15, 0x3d3d6b, true},
+    {"ChristianityToday", "Christianity Today", FileKind::Jpeg, 113, 24, 0x8c1c2c, false},
+    {"SermonSearch", "Sermon Search", FileKind::Jpeg, 94, 45, 0x2f5d50, false},
+    {"CrossDaily", "Cross Daily", FileKind::Jpeg, 113, 29, 0x5a2a82, false},
+    {"ChristianAnswers", "Christian Answers", FileKind::Jpeg, 113, 31, 0x1a6f8f, false},
+    {"BlueLetterBible", "Blue Letter Bible", FileKind::Jpeg, 113, 27, 0x1b4f9c, true},
+    {"ChristianHeadlines", "Christian Headlines", FileKind::Jpeg, 113, 20, 0x333a45, false},
+    {"TheBibleSource", "The Bible Source", FileKind::Jpeg, 113, 29, 0x7b4b1e, true},
+    {"TheBibleMaster", "The Bible Master", FileKind::Bmp32, 65, 20, 0x14506a, true},
 };
 
 struct TextFit {
     QFont font;
     QStringList lines;
     qreal pitch = 0;
-    QRectF ink; // tight bounds of the block, relative to the first baseline at x = 0
+    QRectF ink;  // tight bounds of the block, relative to the first baseline at x = 0
     int pixelSize = 0;
 };
 
@@ -838,10 +838,10 @@ struct TextFit {
 // letters; among two-line splits the most even one wins a tie.
 TextFit fitText(const QString &text, const QFont &base, const QSizeF &room)
 {
-    std::vector<QStringList> layouts { QStringList { text } };
+    std::vector<QStringList> layouts {QStringList {text}};
     const QStringList words = text.split(QLatin1Char(' '));
     for (int split = 1; split < words.size(); ++split)
-        layouts.push_back({ words.mid(0, split).join(QLatin1Char(' ')), words.mid(split).join(QLatin1Char(' ')) });
+        layouts.push_back({words.mid(0, split).join(QLatin1Char(' ')), words.mid(split).join(QLatin1Char(' '))});
 
     TextFit best;
     qreal bestScore = 0;
@@ -862,11 +862,11 @@ TextFit fitText(const QString &text, const QFont &base, const QSizeF &room)
             }
             if (ink.width() > room.width() || ink.height() > room.height())
                 continue;
-            const qreal balance = narrowest / ink.width(); // 1 for one line or an even split
+            const qreal balance = narrowest / ink.width();  // 1 for one line or an even split
             const qreal score = (lines.size() == 1 ? px * 1.25 : px) + balance * 0.5;
             if (score > bestScore) {
                 bestScore = score;
-                best = TextFit { font, lines, pitch, ink, px };
+                best = TextFit {font, lines, pitch, ink, px};
             }
             break;
         }
@@ -877,7 +877,7 @@ TextFit fitText(const QString &text, const QFont &base, const QSizeF &room)
         font.setPixelSize(5);
         const QFontMetricsF metrics(font);
         const QRectF tight = metrics.tightBoundingRect(text);
-        best = TextFit { font, { text }, 0, QRectF(-tight.width() / 2, tight.top(), tight.width(), tight.height()), 5 };
+        best = TextFit {font, {text}, 0, QRectF(-tight.width() / 2, tight.top(), tight.width(), tight.height()), 5};
     }
     return best;
 }
@@ -889,7 +889,7 @@ QImage paintSiteBanner(const SiteBanner &site, const QFont &sans, const QFont &s
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     const QColor base = QColor::fromRgb(site.colour);
     QPainter p(&image);
-    fillVertical(p, QRectF(0, 0, w, h), { { 0, base.lighter(135) }, { 0.5, base }, { 1, base.darker(135) } });
+    fillVertical(p, QRectF(0, 0, w, h), {{0, base.lighter(135)}, {0.5, base}, {1, base.darker(135)}});
     p.fillRect(QRectF(0, 0, w, h * 0.45), QColor(255, 255, 255, 26));
 
     // Roomier bands get a gold stripe along the bottom and a light edge along the top.
@@ -948,8 +948,8 @@ using WallpaperPainter = void (*)(QPainter &, const QSizeF &, Dice &);
 void paintSky(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H),
-        { { 0, QColor(30, 90, 176) }, { 0.6, QColor(104, 162, 224) }, { 1, QColor(198, 228, 248) } });
+    fillVertical(
+        p, QRectF(0, 0, W, H), {{0, QColor(30, 90, 176)}, {0.6, QColor(104, 162, 224)}, {1, QColor(198, 228, 248)}});
     glow(p, QPointF(W * 0.86, H * 0.1), 34, QColor(255, 250, 220, 170));
     drawCloud(p, QPointF(W * 0.84, H * 0.26), 20, Qt::white, QColor(210, 222, 240), 0.9);
     drawCloud(p, QPointF(W * 0.3, H * 0.3), 44);
@@ -961,8 +961,7 @@ void paintSky(QPainter &p, const QSizeF &s, Dice &)
 void paintStars(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(
-        p, QRectF(0, 0, W, H), { { 0, QColor(3, 6, 24) }, { 0.7, QColor(16, 28, 68) }, { 1, QColor(40, 48, 96) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(3, 6, 24)}, {0.7, QColor(16, 28, 68)}, {1, QColor(40, 48, 96)}});
     // The band of the galaxy, tilted across the sky.
     p.save();
     p.translate(W * 0.5, H * 0.42);
@@ -1004,8 +1003,8 @@ void paintStars(QPainter &p, const QSizeF &s, Dice &dice)
 void paintHeavens(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H),
-        { { 0, QColor(24, 58, 128) }, { 0.5, QColor(96, 150, 214) }, { 1, QColor(250, 224, 168) } });
+    fillVertical(
+        p, QRectF(0, 0, W, H), {{0, QColor(24, 58, 128)}, {0.5, QColor(96, 150, 214)}, {1, QColor(250, 224, 168)}});
     const QPointF source(W * 0.5, H * 0.2);
     drawRays(p, source, 20, 110, QColor(255, 248, 214, 90), 0.12);
     glow(p, source, 30, QColor(255, 250, 226, 240));
@@ -1023,7 +1022,7 @@ void paintWaters(QPainter &p, const QSizeF &s, Dice &dice)
     const qreal W = s.width(), H = s.height();
     const qreal horizon = H * 0.42;
     fillVertical(p, QRectF(0, 0, W, horizon),
-        { { 0, QColor(100, 156, 214) }, { 0.7, QColor(236, 206, 176) }, { 1, QColor(255, 214, 160) } });
+        {{0, QColor(100, 156, 214)}, {0.7, QColor(236, 206, 176)}, {1, QColor(255, 214, 160)}});
     const QPointF sun(W * 0.7, horizon - 6);
     glow(p, sun, 28, QColor(255, 236, 180, 200));
     p.setBrush(QColor(255, 246, 214));
@@ -1035,7 +1034,7 @@ void paintWaters(QPainter &p, const QSizeF &s, Dice &dice)
     island.closeSubpath();
     p.fillPath(island, QColor(90, 104, 140));
 
-    fillVertical(p, QRectF(0, horizon, W, H - horizon), { { 0, QColor(44, 118, 170) }, { 1, QColor(8, 44, 84) } });
+    fillVertical(p, QRectF(0, horizon, W, H - horizon), {{0, QColor(44, 118, 170)}, {1, QColor(8, 44, 84)}});
     // Glitter under the sun.
     for (int i = 0; i < 30; ++i) {
         const qreal y = horizon + 1 + i * 1.1;
@@ -1045,8 +1044,8 @@ void paintWaters(QPainter &p, const QSizeF &s, Dice &dice)
         p.setPen(QPen(QColor(255, 240, 200, 200 - i * 4), 0.55, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(x - len / 2, y), QPointF(x + len / 2, y));
     }
-    const qreal rows[] = { 36, 41.5, 48, 55.5, 64 };
-    const qreal heights[] = { 0.5, 0.9, 1.4, 2.0, 2.8 };
+    const qreal rows[] = {36, 41.5, 48, 55.5, 64};
+    const qreal heights[] = {0.5, 0.9, 1.4, 2.0, 2.8};
     for (int k = 0; k < 5; ++k) {
         const QColor body = mix(QColor(40, 112, 164), QColor(10, 52, 94), k / 4.0);
         const QPainterPath band = waveBand(0, W, rows[k], heights[k], 9 + k * 6, k * 1.9, H);
@@ -1085,8 +1084,8 @@ void paintWorld(QPainter &p, const QSizeF &s, Dice &dice)
     struct Land {
         qreal x, y, rx, ry;
     };
-    const Land lands[] = { { -0.5, -0.32, 0.24, 0.26 }, { -0.3, 0.2, 0.14, 0.3 }, { 0.28, -0.38, 0.32, 0.16 },
-        { 0.42, 0.14, 0.15, 0.3 }, { -0.02, 0.7, 0.3, 0.09 }, { 0.72, 0.5, 0.1, 0.08 }, { 0.02, -0.08, 0.09, 0.07 } };
+    const Land lands[] = {{-0.5, -0.32, 0.24, 0.26}, {-0.3, 0.2, 0.14, 0.3}, {0.28, -0.38, 0.32, 0.16},
+        {0.42, 0.14, 0.15, 0.3}, {-0.02, 0.7, 0.3, 0.09}, {0.72, 0.5, 0.1, 0.08}, {0.02, -0.08, 0.09, 0.07}};
     for (const Land &land : lands) {
         const QPainterPath blob
             = blobPath(QPointF(c.x() + land.x * r, c.y() + land.y * r), land.rx * r, land.ry * r, 9, 0.3, dice);
@@ -1101,10 +1100,10 @@ void paintWorld(QPainter &p, const QSizeF &s, Dice &dice)
     // Lines of longitude and latitude.
     p.setPen(QPen(QColor(255, 255, 255, 50), 0.3));
     p.setBrush(Qt::NoBrush);
-    for (qreal k : { 0.35, 0.75 })
+    for (qreal k : {0.35, 0.75})
         p.drawEllipse(c, r * k, r);
     p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
-    for (qreal k : { -0.55, 0.0, 0.55 }) {
+    for (qreal k : {-0.55, 0.0, 0.55}) {
         const qreal y = c.y() + k * r;
         const qreal half = r * std::sqrt(1 - k * k);
         p.drawEllipse(QPointF(c.x(), y), half, half * 0.12);
@@ -1126,8 +1125,8 @@ void paintCalvary(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
     fillVertical(p, QRectF(0, 0, W, H),
-        { { 0, QColor(40, 26, 66) }, { 0.4, QColor(132, 52, 62) }, { 0.66, QColor(230, 120, 60) },
-            { 0.8, QColor(252, 190, 96) }, { 1, QColor(252, 190, 96) } });
+        {{0, QColor(40, 26, 66)}, {0.4, QColor(132, 52, 62)}, {0.66, QColor(230, 120, 60)}, {0.8, QColor(252, 190, 96)},
+            {1, QColor(252, 190, 96)}});
     const QPointF sun(W * 0.5, H * 0.62);
     glow(p, sun, 40, QColor(255, 214, 130, 200));
     p.setBrush(QColor(255, 232, 170));
@@ -1164,8 +1163,7 @@ void paintCalvary(QPainter &p, const QSizeF &s, Dice &)
 void paintNativity(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(
-        p, QRectF(0, 0, W, H), { { 0, QColor(6, 14, 48) }, { 0.7, QColor(28, 44, 96) }, { 1, QColor(62, 62, 110) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(6, 14, 48)}, {0.7, QColor(28, 44, 96)}, {1, QColor(62, 62, 110)}});
     scatterStars(p, QRectF(0, 0, W, H * 0.7), 110, dice, 0.4);
     const QPointF star(W * 0.68, H * 0.15);
     // The star's light falling on the stable.
@@ -1272,7 +1270,7 @@ void paintEaster(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
     fillVertical(p, QRectF(0, 0, W, H),
-        { { 0, QColor(72, 118, 192) }, { 0.55, QColor(240, 172, 124) }, { 0.8, QColor(255, 226, 160) } });
+        {{0, QColor(72, 118, 192)}, {0.55, QColor(240, 172, 124)}, {0.8, QColor(255, 226, 160)}});
     const QPointF sun(W * 0.8, H * 0.78);
     drawRays(p, sun, 16, 90, QColor(255, 246, 206, 80), 0.2);
     glow(p, sun, 30, QColor(255, 236, 170, 220));
@@ -1348,7 +1346,7 @@ void drawLily(QPainter &p, const QPointF &flower, qreal size, qreal stemBottom)
     p.setPen(QPen(QColor(60, 128, 60), size * 0.16, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(stem);
-    for (int side : { -1, 1 }) {
+    for (int side : {-1, 1}) {
         QPainterPath leaf;
         const QPointF base(flower.x() - size * 0.1, stemBottom - size * 0.4);
         const QPointF tip(base.x() + side * size * 1.1, base.y() - size * 1.3);
@@ -1442,7 +1440,7 @@ void paintFishers(QPainter &p, const QSizeF &s, Dice &dice)
     const qreal W = s.width(), H = s.height();
     const qreal horizon = H * 0.56;
     fillVertical(p, QRectF(0, 0, W, horizon),
-        { { 0, QColor(110, 164, 214) }, { 0.75, QColor(244, 210, 170) }, { 1, QColor(252, 200, 150) } });
+        {{0, QColor(110, 164, 214)}, {0.75, QColor(244, 210, 170)}, {1, QColor(252, 200, 150)}});
     glow(p, QPointF(W * 0.16, horizon - 2), 22, QColor(255, 236, 190, 200));
     QPainterPath hills;
     hills.moveTo(W * 0.55, horizon);
@@ -1450,7 +1448,7 @@ void paintFishers(QPainter &p, const QSizeF &s, Dice &dice)
     hills.lineTo(W, horizon);
     hills.closeSubpath();
     p.fillPath(hills, QColor(120, 116, 150));
-    fillVertical(p, QRectF(0, horizon, W, H - horizon), { { 0, QColor(52, 124, 170) }, { 1, QColor(14, 56, 96) } });
+    fillVertical(p, QRectF(0, horizon, W, H - horizon), {{0, QColor(52, 124, 170)}, {1, QColor(14, 56, 96)}});
     p.setPen(QPen(QColor(200, 230, 250, 90), 0.35, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 40; ++i) {
         const qreal y = dice.range(horizon + 1, H);
@@ -1470,7 +1468,7 @@ void paintFishers(QPainter &p, const QSizeF &s, Dice &dice)
     p.save();
     p.setClipPath(net);
     p.fillPath(net, QColor(20, 60, 90, 120));
-    const QColor fishColours[] = { QColor(200, 210, 220), QColor(220, 150, 70), QColor(170, 190, 200) };
+    const QColor fishColours[] = {QColor(200, 210, 220), QColor(220, 150, 70), QColor(170, 190, 200)};
     for (int i = 0; i < 9; ++i)
         drawFish(p, QPointF(dice.range(70, 90), dice.range(52, 70)), dice.range(5, 7.5), dice.range(-30, 30),
             fishColours[i % 3]);
@@ -1574,7 +1572,7 @@ void drawWavingFlag(QPainter &p, qreal poleX, qreal top, qreal width, qreal heig
 void paintFlags(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(50, 120, 200) }, { 1, QColor(190, 222, 246) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(50, 120, 200)}, {1, QColor(190, 222, 246)}});
     drawCloud(p, QPointF(W * 0.22, H * 0.18), 30, Qt::white, QColor(214, 226, 242), 0.9);
     drawCloud(p, QPointF(W * 0.78, H * 0.5), 36, Qt::white, QColor(214, 226, 242), 0.85);
     QPainterPath ground = waveBand(0, W, H * 0.88, 1.5, 50, 0.3, H);
@@ -1583,7 +1581,7 @@ void paintFlags(QPainter &p, const QSizeF &s, Dice &)
     struct Pole {
         qreal x, top;
     };
-    const Pole poles[] = { { 12, 14 }, { 44, 8 }, { 76, 16 } };
+    const Pole poles[] = {{12, 14}, {44, 8}, {76, 16}};
     for (const Pole &pole : poles) {
         QLinearGradient metal(pole.x - 0.8, 0, pole.x + 0.8, 0);
         metal.setColorAt(0, QColor(230, 230, 236));
@@ -1666,8 +1664,7 @@ void drawChainLink(QPainter &p, const QPointF &c, qreal angle, bool edgeOn, bool
     p.translate(c);
     p.rotate(angle);
     const QRectF ring = edgeOn ? QRectF(-3.6, -0.7, 7.2, 1.4) : QRectF(-3.6, -1.9, 7.2, 3.8);
-    for (const auto &[colour, width] :
-        { std::pair { QColor(50, 54, 64), 1.7 }, std::pair { QColor(196, 200, 210), 1.0 } }) {
+    for (const auto &[colour, width] : {std::pair {QColor(50, 54, 64), 1.7}, std::pair {QColor(196, 200, 210), 1.0}}) {
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         if (broken)
@@ -1681,8 +1678,8 @@ void drawChainLink(QPainter &p, const QPointF &c, qreal angle, bool edgeOn, bool
 void paintFreedom(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H),
-        { { 0, QColor(80, 150, 226) }, { 0.65, QColor(190, 214, 236) }, { 1, QColor(255, 214, 150) } });
+    fillVertical(
+        p, QRectF(0, 0, W, H), {{0, QColor(80, 150, 226)}, {0.65, QColor(190, 214, 236)}, {1, QColor(255, 214, 150)}});
     const QPointF sun(W * 0.2, H * 0.78);
     drawRays(p, sun, 18, 110, QColor(255, 250, 220, 80));
     glow(p, sun, 30, QColor(255, 240, 190, 220));
@@ -1718,7 +1715,7 @@ void paintKnowledge(QPainter &p, const QSizeF &s, Dice &)
     room.setColorAt(1, QColor(30, 18, 12));
     p.fillRect(QRectF(0, 0, W, H), room);
     // The desk.
-    fillVertical(p, QRectF(0, H * 0.74, W, H * 0.26), { { 0, QColor(96, 56, 30) }, { 1, QColor(50, 28, 14) } });
+    fillVertical(p, QRectF(0, H * 0.74, W, H * 0.26), {{0, QColor(96, 56, 30)}, {1, QColor(50, 28, 14)}});
     p.setPen(QPen(QColor(140, 90, 50, 140), 0.4));
     p.drawLine(QPointF(0, H * 0.74), QPointF(W, H * 0.74));
     // Light rising from the pages.
@@ -1753,7 +1750,7 @@ void paintKnowledge(QPainter &p, const QSizeF &s, Dice &)
 void paintDaniel(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(70, 48, 34) }, { 1, QColor(26, 16, 10) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(70, 48, 34)}, {1, QColor(26, 16, 10)}});
     // Daylight falling in from an opening above the den.
     drawRays(p, QPointF(W * 0.5, -6), 14, 90, QColor(255, 232, 170, 70), 0.2);
     glow(p, QPointF(W * 0.5, 0), 40, QColor(255, 226, 160, 130));
@@ -1762,7 +1759,7 @@ void paintDaniel(QPainter &p, const QSizeF &s, Dice &dice)
         p.setBrush(QColor(40, 26, 18, 120));
         p.drawEllipse(QPointF(dice.range(0, W), dice.range(H * 0.1, H)), dice.range(3, 7), dice.range(2, 4));
     }
-    fillVertical(p, QRectF(0, H * 0.84, W, H * 0.16), { { 0, QColor(120, 90, 60) }, { 1, QColor(70, 50, 32) } });
+    fillVertical(p, QRectF(0, H * 0.84, W, H * 0.16), {{0, QColor(120, 90, 60)}, {1, QColor(70, 50, 32)}});
 
     const QPointF c(W * 0.5, H * 0.5);
     // Body and paws.
@@ -1824,7 +1821,7 @@ void paintDaniel(QPainter &p, const QSizeF &s, Dice &dice)
     p.drawLine(QPointF(c.x() + 9, c.y() - 8), QPointF(c.x() + 4, c.y() - 7.5));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 80, 50));
-    for (int side : { -1, 1 })
+    for (int side : {-1, 1})
         for (int i = 0; i < 3; ++i)
             p.drawEllipse(QPointF(c.x() + side * (2.4 + i * 1.4), c.y() + 6.4 + (i % 2) * 1.2), 0.35, 0.35);
 }
@@ -1923,7 +1920,7 @@ void paintArmor(QPainter &p, const QSizeF &s, Dice &)
 void paintChristian(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(14, 40, 86) }, { 1, QColor(22, 112, 132) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(14, 40, 86)}, {1, QColor(22, 112, 132)}});
     drawRays(p, QPointF(W * 0.5, -10), 18, 100, QColor(200, 240, 255, 60), 0.1);
     p.setBrush(Qt::NoBrush);
     for (int k = 0; k < 4; ++k) {
@@ -1948,13 +1945,13 @@ void paintChristian(QPainter &p, const QSizeF &s, Dice &)
 void paintBeginning(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(56, 128, 210) }, { 1, QColor(196, 228, 250) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(56, 128, 210)}, {1, QColor(196, 228, 250)}});
     glow(p, QPointF(W * 0.14, H * 0.14), 24, QColor(255, 250, 210, 230));
     p.setBrush(QColor(255, 252, 226));
     p.drawEllipse(QPointF(W * 0.14, H * 0.14), 5, 5);
     // The rainbow.
-    const QColor bands[] = { QColor(230, 50, 50), QColor(246, 140, 40), QColor(250, 220, 60), QColor(80, 190, 80),
-        QColor(60, 130, 230), QColor(80, 70, 190), QColor(150, 80, 190) };
+    const QColor bands[] = {QColor(230, 50, 50), QColor(246, 140, 40), QColor(250, 220, 60), QColor(80, 190, 80),
+        QColor(60, 130, 230), QColor(80, 70, 190), QColor(150, 80, 190)};
     const QPointF centre(W * 0.6, H * 0.95);
     for (int i = 0; i < 7; ++i) {
         const qreal r = 46 - i * 1.8;
@@ -1967,7 +1964,7 @@ void paintBeginning(QPainter &p, const QSizeF &s, Dice &dice)
     drawBird(p, QPointF(W * 0.44, H * 0.16), 1.6, QColor(40, 50, 80));
     drawBird(p, QPointF(W * 0.3, H * 0.3), 1.4, QColor(40, 50, 80));
     // Sea, then rolling hills.
-    fillVertical(p, QRectF(0, H * 0.66, W, H * 0.34), { { 0, QColor(60, 140, 200) }, { 1, QColor(30, 90, 150) } });
+    fillVertical(p, QRectF(0, H * 0.66, W, H * 0.34), {{0, QColor(60, 140, 200)}, {1, QColor(30, 90, 150)}});
     QPainterPath back;
     back.moveTo(W * 0.3, H);
     back.cubicTo(W * 0.5, H * 0.6, W * 0.8, H * 0.62, W, H * 0.66);
@@ -2002,7 +1999,7 @@ void paintRestart(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
     fillVertical(p, QRectF(0, 0, W, H),
-        { { 0, QColor(140, 190, 236) }, { 0.6, QColor(250, 222, 190) }, { 0.8, QColor(255, 206, 150) } });
+        {{0, QColor(140, 190, 236)}, {0.6, QColor(250, 222, 190)}, {0.8, QColor(255, 206, 150)}});
     const QPointF sun(W * 0.72, H * 0.76);
     drawRays(p, sun, 16, 80, QColor(255, 250, 220, 90), 0.15);
     glow(p, sun, 28, QColor(255, 236, 180, 220));
@@ -2058,7 +2055,7 @@ void paintRestart(QPainter &p, const QSizeF &s, Dice &dice)
 void paintBannerOverMe(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(120, 178, 232) }, { 1, QColor(236, 244, 250) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(120, 178, 232)}, {1, QColor(236, 244, 250)}});
     drawCloud(p, QPointF(W * 0.7, H * 0.62), 34, Qt::white, QColor(214, 226, 242), 0.9);
     drawCloud(p, QPointF(W * 0.22, H * 0.56), 22, Qt::white, QColor(214, 226, 242), 0.8);
     QPainterPath meadow = waveBand(0, W, H * 0.82, 1.6, 40, 0.8, H);
@@ -2112,7 +2109,7 @@ void paintBannerOverMe(QPainter &p, const QSizeF &s, Dice &dice)
 void paintNotOfThisWorld(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(4, 2, 14) }, { 1, QColor(22, 12, 44) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(4, 2, 14)}, {1, QColor(22, 12, 44)}});
     glow(p, QPointF(W * 0.22, H * 0.3), 30, QColor(150, 60, 170, 80));
     glow(p, QPointF(W * 0.8, H * 0.24), 26, QColor(60, 90, 190, 80));
     scatterStars(p, QRectF(0, 0, W, H), 150, dice, 0.45);
@@ -2148,7 +2145,7 @@ void paintAbraham(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
     fillVertical(
-        p, QRectF(0, 0, W, H), { { 0, QColor(4, 8, 30) }, { 0.65, QColor(28, 34, 86) }, { 0.85, QColor(80, 60, 96) } });
+        p, QRectF(0, 0, W, H), {{0, QColor(4, 8, 30)}, {0.65, QColor(28, 34, 86)}, {0.85, QColor(80, 60, 96)}});
     // Count the stars, if you can.
     scatterStars(p, QRectF(0, 0, W, H * 0.8), 320, dice, 0.5);
     drawSparkle(p, QPointF(W * 0.3, H * 0.16), 2.8);
@@ -2212,10 +2209,10 @@ void paintHammer(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
     // Boards of rough timber.
-    const QColor tones[] = { QColor(156, 104, 62), QColor(140, 92, 54), QColor(166, 114, 70) };
+    const QColor tones[] = {QColor(156, 104, 62), QColor(140, 92, 54), QColor(166, 114, 70)};
     for (int i = 0; i < 5; ++i) {
         const QRectF board(0, i * 15, W, 15);
-        fillVertical(p, board, { { 0, tones[i % 3].lighter(110) }, { 1, tones[i % 3].darker(110) } });
+        fillVertical(p, board, {{0, tones[i % 3].lighter(110)}, {1, tones[i % 3].darker(110)}});
         p.setBrush(Qt::NoBrush);
         for (int g = 0; g < 4; ++g) {
             p.setPen(QPen(QColor(90, 56, 30, 70), 0.35));
@@ -2306,7 +2303,7 @@ void drawLettering(QPainter &p, const QStringList &lines, const QRectF &area, co
 void paintGotJesus(QPainter &p, const QSizeF &s, Dice &dice)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(30, 60, 140) }, { 1, QColor(100, 40, 120) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(30, 60, 140)}, {1, QColor(100, 40, 120)}});
     drawRays(p, QPointF(W * 0.5, H * 0.55), 24, 80, QColor(255, 220, 150, 70), 0.05);
     glow(p, QPointF(W * 0.5, H * 0.5), 36, QColor(255, 210, 140, 110));
     scatterStars(p, QRectF(0, 0, W, H), 30, dice, 0.3);
@@ -2314,20 +2311,20 @@ void paintGotJesus(QPainter &p, const QSizeF &s, Dice &dice)
     gold.setColorAt(0, QColor(255, 255, 255));
     gold.setColorAt(0.6, QColor(255, 244, 200));
     gold.setColorAt(1, QColor(250, 206, 110));
-    drawLettering(p, { QStringLiteral("Got"), QStringLiteral("Jesus?") }, QRectF(6, 6, W - 12, H - 12),
+    drawLettering(p, {QStringLiteral("Got"), QStringLiteral("Jesus?")}, QRectF(6, 6, W - 12, H - 12),
         makeFont(QStringLiteral("DejaVu Sans"), QFont::Black), gold, QColor(50, 20, 60));
 }
 
 void paintAttitude(QPainter &p, const QSizeF &s, Dice &)
 {
     const qreal W = s.width(), H = s.height();
-    fillVertical(p, QRectF(0, 0, W, H), { { 0, QColor(255, 150, 40) }, { 1, QColor(240, 90, 40) } });
+    fillVertical(p, QRectF(0, 0, W, H), {{0, QColor(255, 150, 40)}, {1, QColor(240, 90, 40)}});
     drawRays(p, QPointF(W * 0.5, H * 1.05), 28, 130, QColor(255, 230, 110, 170), 0.0);
     glow(p, QPointF(W * 0.5, H * 1.05), 40, QColor(255, 246, 190, 230));
     // Arc of sunrise on the bottom edge.
     p.setBrush(QColor(255, 240, 170));
     p.drawEllipse(QPointF(W * 0.5, H * 1.05), 14, 14);
-    drawLettering(p, { QStringLiteral("Attitude") }, QRectF(6, H * 0.22, W - 12, H * 0.36),
+    drawLettering(p, {QStringLiteral("Attitude")}, QRectF(6, H * 0.22, W - 12, H * 0.36),
         makeFont(QStringLiteral("DejaVu Serif"), QFont::Bold, true), QColor(255, 255, 255), QColor(150, 40, 20));
     p.fillPath(heartPath(QPointF(W * 0.5, H * 0.7), 8), QColor(200, 30, 50));
     p.setPen(QPen(QColor(255, 255, 255), 0.6));
@@ -2342,35 +2339,35 @@ struct Wallpaper {
 };
 
 const Wallpaper kWallpapers[] = {
-    { "Abraham", 100, paintAbraham },
-    { "Armor", 100, paintArmor },
-    { "Attitude", 100, paintAttitude },
-    { "BannerOverMe", 94, paintBannerOverMe },
-    { "Beginning", 100, paintBeginning },
-    { "Calvary", 100, paintCalvary },
-    { "Christian", 100, paintChristian },
-    { "Daniel", 100, paintDaniel },
-    { "Easter1", 100, paintEaster1 },
-    { "Easter", 100, paintEaster },
-    { "Fishers", 100, paintFishers },
-    { "Flags", 100, paintFlags },
-    { "Freedom", 100, paintFreedom },
-    { "GotJesus", 100, paintGotJesus },
-    { "Hammer", 100, paintHammer },
-    { "Heavens", 100, paintHeavens },
-    { "Knowledge", 100, paintKnowledge },
-    { "Nativity", 100, paintNativity },
-    { "NOTW", 100, paintNotOfThisWorld },
-    { "Restart", 100, paintRestart },
-    { "Sky", 100, paintSky },
-    { "Stars", 100, paintStars },
-    { "Waters", 100, paintWaters },
-    { "World", 100, paintWorld },
+    {"Abraham", 100, paintAbraham},
+    {"Armor", 100, paintArmor},
+    {"Attitude", 100, paintAttitude},
+    {"BannerOverMe", 94, paintBannerOverMe},
+    {"Beginning", 100, paintBeginning},
+    {"Calvary", 100, paintCalvary},
+    {"Christian", 100, paintChristian},
+    {"Daniel", 100, paintDaniel},
+    {"Easter1", 100, paintEaster1},
+    {"Easter", 100, paintEaster},
+    {"Fishers", 100, paintFishers},
+    {"Flags", 100, paintFlags},
+    {"Freedom", 100, paintFreedom},
+    {"GotJesus", 100, paintGotJesus},
+    {"Hammer", 100, paintHammer},
+    {"Heavens", 100, paintHeavens},
+    {"Knowledge", 100, paintKnowledge},
+    {"Nativity", 100, paintNativity},
+    {"NOTW", 100, paintNotOfThisWorld},
+    {"Restart", 100, paintRestart},
+    {"Sky", 100, paintSky},
+    {"Stars", 100, paintStars},
+    {"Waters", 100, paintWaters},
+    {"World", 100, paintWorld},
 };
 
 constexpr int kWallpaperHeight = 75;
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

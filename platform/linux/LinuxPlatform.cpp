@@ -62,7 +62,7 @@ void MakeFolders(const std::string &folder)
         if (mkdir(part.c_str(), 0777) == 0)
             continue;
         const int error = errno;
-        struct stat info {};
+        struct stat info { };
         if (stat(part.c_str(), &info) != 0)
             ThrowErrno(error, "Cannot create the folder " + part);
         if (!S_ISDIR(info.st_mode))
@@ -120,12 +120,10 @@ int SpawnDetached(const std::vector<std::string> &arguments)
 
     close(report[1]);
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) { }
     int error = 0;
     ssize_t got;
-    while ((got = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
-    }
+    while ((got = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) { }
     close(report[0]);
     return got == static_cast<ssize_t>(sizeof error) ? error : 0;
 }
@@ -252,7 +250,7 @@ void LinuxPlatform::SetBusyCursor(bool on)
 
 bool LinuxPlatform::FileExists(const std::string &path)
 {
-    struct stat info {};
+    struct stat info { };
     return stat(NativePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -305,7 +303,7 @@ void LinuxPlatform::WriteTextFile(const std::string &path, const std::vector<std
         ThrowErrno(EISDIR, what);
 
     bool replacing = false;
-    struct stat existing {};
+    struct stat existing { };
     if (stat(target.c_str(), &existing) == 0) {
         if (S_ISDIR(existing.st_mode))
             ThrowErrno(EISDIR, what);
@@ -355,14 +353,14 @@ void LinuxPlatform::WriteTextFile(const std::string &path, const std::vector<std
     }
 }
 
-long LinuxPlatform::RegOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t /*options*/,
-                                 std::uint32_t access, RegKey *result)
+long LinuxPlatform::RegOpenKeyEx(
+    RegKey root, const std::string &subKey, std::uint32_t /*options*/, std::uint32_t access, RegKey *result)
 {
     return m_registry.OpenKey(root, subKey, access, result);
 }
 
-long LinuxPlatform::RegQueryValueEx(RegKey key, const std::string &valueName, std::uint32_t *type,
-                                    std::uint8_t *data, std::uint32_t *byteCount)
+long LinuxPlatform::RegQueryValueEx(
+    RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data, std::uint32_t *byteCount)
 {
     return m_registry.QueryValue(key, valueName, type, data, byteCount);
 }
@@ -372,8 +370,8 @@ long LinuxPlatform::RegCreateKey(RegKey root, const std::string &subKey, RegKey 
     return m_registry.CreateKey(root, subKey, result);
 }
 
-long LinuxPlatform::RegSetValueEx(RegKey key, const std::string &valueName, std::uint32_t type,
-                                  const std::uint8_t *data, std::uint32_t byteCount)
+long LinuxPlatform::RegSetValueEx(
+    RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data, std::uint32_t byteCount)
 {
     return m_registry.SetValue(key, valueName, type, data, byteCount);
 }
@@ -383,8 +381,8 @@ long LinuxPlatform::RegCloseKey(RegKey key)
     return m_registry.CloseKey(key);
 }
 
-bool LinuxPlatform::SystemParametersInfo(std::uint32_t action, std::uint32_t /*uiParam*/, const std::string &pvParam,
-                                         std::uint32_t /*winIni*/)
+bool LinuxPlatform::SystemParametersInfo(
+    std::uint32_t action, std::uint32_t /*uiParam*/, const std::string &pvParam, std::uint32_t /*winIni*/)
 {
     if (action != kSpiSetDeskWallpaper)
         return false;
@@ -393,8 +391,7 @@ bool LinuxPlatform::SystemParametersInfo(std::uint32_t action, std::uint32_t /*u
     if (m_registry.CreateKey(HKEY_CURRENT_USER_ROOT, "Control Panel\\Desktop", &key) != kErrorSuccess)
         return false;
     const long stored = m_registry.SetValue(key, "Wallpaper", kRegSz,
-                                            reinterpret_cast<const std::uint8_t *>(pvParam.data()),
-                                            static_cast<std::uint32_t>(pvParam.size()));
+        reinterpret_cast<const std::uint8_t *>(pvParam.data()), static_cast<std::uint32_t>(pvParam.size()));
     m_registry.CloseKey(key);
     return stored == kErrorSuccess;
 }

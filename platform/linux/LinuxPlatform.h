@@ -20,17 +20,17 @@ public:
     std::string SpecialFolderPath(const std::string &name) override;
     void WriteTextFile(const std::string &path, const std::vector<std::string> &lines) override;
 
-    long RegOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t options, std::uint32_t access,
-                      RegKey *result) override;
+    long RegOpenKeyEx(
+        RegKey root, const std::string &subKey, std::uint32_t options, std::uint32_t access, RegKey *result) override;
     long RegQueryValueEx(RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data,
-                         std::uint32_t *byteCount) override;
+        std::uint32_t *byteCount) override;
     long RegCreateKey(RegKey root, const std::string &subKey, RegKey *result) override;
     long RegSetValueEx(RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data,
-                       std::uint32_t byteCount) override;
+        std::uint32_t byteCount) override;
     long RegCloseKey(RegKey key) override;
 
-    bool SystemParametersInfo(std::uint32_t action, std::uint32_t uiParam, const std::string &pvParam,
-                              std::uint32_t winIni) override;
+    bool SystemParametersInfo(
+        std::uint32_t action, std::uint32_t uiParam, const std::string &pvParam, std::uint32_t winIni) override;
 
 private:
     UserInterfaceServices &m_ui;

@@ -101,7 +101,7 @@ int MakeFolders(const std::string &folder)
             continue;
         if (errno != EEXIST)
             return errno;
-        struct stat info {};
+        struct stat info { };
         if (stat(part.c_str(), &info) != 0)
             return errno;
         if (!S_ISDIR(info.st_mode))
@@ -169,8 +169,9 @@ int ValidateDatabase(sqlite3 *db)
 
 bool HasOurTables(sqlite3 *db)
 {
-    Statement count(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' "
-                        "AND name IN ('registry_key', 'registry_value')");
+    Statement count(db,
+        "SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+        "AND name IN ('registry_key', 'registry_value')");
     return count.prepared() == SQLITE_OK && count.step() == SQLITE_ROW && sqlite3_column_int(count.get(), 0) == 2;
 }
 
@@ -194,7 +195,7 @@ std::string RegistryStore::DefaultPath()
 bool RegistryStore::Resolve(RegKey key, OpenKeyInfo *info) const
 {
     if (IsRoot(key)) {
-        *info = OpenKeyInfo{key, std::string(), kKeyAllButDelete};
+        *info = OpenKeyInfo {key, std::string(), kKeyAllButDelete};
         return true;
     }
     const auto found = m_handles.find(key);
@@ -225,7 +226,7 @@ long RegistryStore::OpenDatabase(bool forWrite)
     if (m_db)
         return kErrorSuccess;
 
-    struct stat info {};
+    struct stat info { };
     if (stat(m_path.c_str(), &info) != 0) {
         if (errno != ENOENT)
             return StatusForErrno(errno);
@@ -354,7 +355,7 @@ long RegistryStore::OpenKey(RegKey root, const std::string &subKey, std::uint32_
         if (const long status = KeyExists(parent.root, path))
             return status;
     }
-    *result = AddHandle(OpenKeyInfo{parent.root, path, access});
+    *result = AddHandle(OpenKeyInfo {parent.root, path, access});
     return kErrorSuccess;
 }
 
@@ -388,12 +389,12 @@ long RegistryStore::CreateKey(RegKey root, const std::string &subKey, RegKey *re
         if (const long ended = EndWrite(status))
             return ended;
     }
-    *result = AddHandle(OpenKeyInfo{parent.root, path, kKeyAllButDelete});
+    *result = AddHandle(OpenKeyInfo {parent.root, path, kKeyAllButDelete});
     return kErrorSuccess;
 }
 
-long RegistryStore::QueryValue(RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data,
-                               std::uint32_t *byteCount)
+long RegistryStore::QueryValue(
+    RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data, std::uint32_t *byteCount)
 {
     OpenKeyInfo info;
     if (!Resolve(key, &info))
@@ -440,8 +441,8 @@ long RegistryStore::QueryValue(RegKey key, const std::string &valueName, std::ui
     return status;
 }
 
-long RegistryStore::SetValue(RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data,
-                             std::uint32_t byteCount)
+long RegistryStore::SetValue(
+    RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data, std::uint32_t byteCount)
 {
     OpenKeyInfo info;
     if (!Resolve(key, &info))
@@ -457,8 +458,9 @@ long RegistryStore::SetValue(RegKey key, const std::string &valueName, std::uint
     // A key that someone else deleted while it was open takes no new values.
     status = KeyExists(info.root, info.path);
     if (status == kErrorSuccess) {
-        Statement write(m_db, "INSERT OR REPLACE INTO registry_value (root, path, name, type, data) "
-                              "VALUES (?1, ?2, ?3, ?4, ?5)");
+        Statement write(m_db,
+            "INSERT OR REPLACE INTO registry_value (root, path, name, type, data) "
+            "VALUES (?1, ?2, ?3, ?4, ?5)");
         if (write.prepared() != SQLITE_OK) {
             status = StatusForSqlite(m_db, write.prepared());
         } else {

@@ -33,10 +33,10 @@ public:
 
     long OpenKey(RegKey root, const std::string &subKey, std::uint32_t access, RegKey *result);
     long CreateKey(RegKey root, const std::string &subKey, RegKey *result);
-    long QueryValue(RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data,
-                    std::uint32_t *byteCount);
+    long QueryValue(
+        RegKey key, const std::string &valueName, std::uint32_t *type, std::uint8_t *data, std::uint32_t *byteCount);
     long SetValue(RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data,
-                  std::uint32_t byteCount);
+        std::uint32_t byteCount);
     long CloseKey(RegKey key);
 
 private:

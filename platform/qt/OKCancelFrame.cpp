@@ -14,10 +14,10 @@ constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 495;
 
 PictureButton *AddCloseButton(QWidget *window, QGroupBox *frame, const char *name, const QString &caption,
-                              const QString &toolTip, QPoint placeTwips)
+    const QString &toolTip, QPoint placeTwips)
 {
-    PictureButton *button =
-        AddPictureButton(frame, name, caption, toolTip, placeTwips.x(), placeTwips.y(), kButtonWidth, kButtonHeight);
+    PictureButton *button
+        = AddPictureButton(frame, name, caption, toolTip, placeTwips.x(), placeTwips.y(), kButtonWidth, kButtonHeight);
     button->setFont(ComicSans());
     QObject::connect(button, &PictureButton::clicked, window, &QWidget::close);
     return button;
@@ -25,17 +25,17 @@ PictureButton *AddCloseButton(QWidget *window, QGroupBox *frame, const char *nam
 
 }  // namespace
 
-OKCancelButtons AddOKCancelFrame(QWidget *window, const char *frameName, QRect frameTwips, QPoint okTwips,
-                                 QPoint cancelTwips)
+OKCancelButtons AddOKCancelFrame(
+    QWidget *window, const char *frameName, QRect frameTwips, QPoint okTwips, QPoint cancelTwips)
 {
-    OKCancelButtons buttons{};
-    buttons.frame =
-        AddFrame(window, frameName, QString(), frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height());
+    OKCancelButtons buttons {};
+    buttons.frame = AddFrame(
+        window, frameName, QString(), frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height());
     // The leading blank of " OK" is part of the caption.
-    buttons.btnOK =
-        AddCloseButton(window, buttons.frame, "btnOK", QStringLiteral(" OK"), QStringLiteral("OK"), okTwips);
-    buttons.btnCancel = AddCloseButton(window, buttons.frame, "btnCancel", QStringLiteral("Cancel"),
-                                       QStringLiteral("Cancel"), cancelTwips);
+    buttons.btnOK
+        = AddCloseButton(window, buttons.frame, "btnOK", QStringLiteral(" OK"), QStringLiteral("OK"), okTwips);
+    buttons.btnCancel = AddCloseButton(
+        window, buttons.frame, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"), cancelTwips);
     SetCancelButton(window, buttons.btnCancel);
     return buttons;
 }

@@ -23,7 +23,7 @@ struct OKCancelButtons {
 
 // frameTwips places the frame in the window; okTwips and cancelTwips place the two buttons
 // (1215 x 495, "Comic Sans MS" 8.25 regular, graphical kind without a picture) in the frame.
-OKCancelButtons AddOKCancelFrame(QWidget *window, const char *frameName, QRect frameTwips, QPoint okTwips,
-                                 QPoint cancelTwips);
+OKCancelButtons AddOKCancelFrame(
+    QWidget *window, const char *frameName, QRect frameTwips, QPoint okTwips, QPoint cancelTwips);
 
 }  // namespace vellory

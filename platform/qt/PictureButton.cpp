@@ -86,14 +86,14 @@ void PictureButton::paintEvent(QPaintEvent *event)
     QPoint shift;
     if (option.state & (QStyle::State_Sunken | QStyle::State_On))
         shift = QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+            style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     painter.save();
     painter.setClipRect(pictureArea().translated(shift));
     painter.drawPixmap(pictureRect().topLeft() + shift, icon().pixmap(iconSize(), devicePixelRatio(), mode));
     painter.restore();
     painter.drawItemText(captionRect().translated(shift), Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
-                         palette(), isEnabled(), text(), QPalette::ButtonText);
+        palette(), isEnabled(), text(), QPalette::ButtonText);
 }
 
 }  // namespace vellory

@@ -9,22 +9,19 @@
 
 namespace vellory {
 
-template <class Window>
-QPointer<Window> &SingleWindowSlot()
+template <class Window> QPointer<Window> &SingleWindowSlot()
 {
     static QPointer<Window> window;
     return window;
 }
 
 // The open window of this kind, or nullptr.
-template <class Window>
-Window *OpenWindow()
+template <class Window> Window *OpenWindow()
 {
     return SingleWindowSlot<Window>().data();
 }
 
-template <class Window>
-Window *ShowSingleWindow()
+template <class Window> Window *ShowSingleWindow()
 {
     QPointer<Window> &slot = SingleWindowSlot<Window>();
     if (!slot) {

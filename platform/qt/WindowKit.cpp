@@ -36,7 +36,7 @@ Qt::WindowFlags FlagsFor(WindowBorder border)
 }  // namespace
 
 void SetupWindow(QWidget *window, const char *objectName, const QString &title, WindowBorder border,
-                 int clientWidthTwips, int clientHeightTwips)
+    int clientWidthTwips, int clientHeightTwips)
 {
     window->setObjectName(QString::fromLatin1(objectName));
     window->setWindowFlags(FlagsFor(border));
@@ -77,8 +77,8 @@ void SetCancelButton(QWidget *window, QAbstractButton *button)
     });
 }
 
-QGroupBox *AddFrame(QWidget *parent, const char *objectName, const QString &caption, int left, int top, int width,
-                    int height)
+QGroupBox *AddFrame(
+    QWidget *parent, const char *objectName, const QString &caption, int left, int top, int width, int height)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(objectName));
@@ -86,8 +86,7 @@ QGroupBox *AddFrame(QWidget *parent, const char *objectName, const QString &capt
     return frame;
 }
 
-QLabel *AddLabel(QWidget *parent, const char *objectName, const QString &text, int left, int top, int width,
-                 int height)
+QLabel *AddLabel(QWidget *parent, const char *objectName, const QString &text, int left, int top, int width, int height)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(objectName));
@@ -96,8 +95,8 @@ QLabel *AddLabel(QWidget *parent, const char *objectName, const QString &text, i
     return label;
 }
 
-QPushButton *AddCommandButton(QWidget *parent, const char *objectName, const QString &caption, int left, int top,
-                              int width, int height)
+QPushButton *AddCommandButton(
+    QWidget *parent, const char *objectName, const QString &caption, int left, int top, int width, int height)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(objectName));
@@ -107,8 +106,8 @@ QPushButton *AddCommandButton(QWidget *parent, const char *objectName, const QSt
     return button;
 }
 
-PictureButton *AddPictureButton(QWidget *parent, const char *objectName, const QString &caption,
-                                const QString &toolTip, int left, int top, int width, int height)
+PictureButton *AddPictureButton(QWidget *parent, const char *objectName, const QString &caption, const QString &toolTip,
+    int left, int top, int width, int height)
 {
     auto *button = new PictureButton(parent);
     button->setObjectName(QString::fromUtf8(objectName));

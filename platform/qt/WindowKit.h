@@ -26,7 +26,7 @@ enum class WindowBorder {
 
 // Gives the window its name, title, border and client size, and centres it on the screen.
 void SetupWindow(QWidget *window, const char *objectName, const QString &title, WindowBorder border,
-                 int clientWidthTwips, int clientHeightTwips);
+    int clientWidthTwips, int clientHeightTwips);
 
 void CenterOnScreen(QWidget *window);
 
@@ -36,14 +36,14 @@ QIcon SharedWindowIcon();
 // Esc anywhere in the window clicks the button.
 void SetCancelButton(QWidget *window, QAbstractButton *button);
 
-QGroupBox *AddFrame(QWidget *parent, const char *objectName, const QString &caption, int left, int top, int width,
-                    int height);
-QLabel *AddLabel(QWidget *parent, const char *objectName, const QString &text, int left, int top, int width,
-                 int height);
-QPushButton *AddCommandButton(QWidget *parent, const char *objectName, const QString &caption, int left, int top,
-                              int width, int height);
-PictureButton *AddPictureButton(QWidget *parent, const char *objectName, const QString &caption,
-                                const QString &toolTip, int left, int top, int width, int height);
+QGroupBox *AddFrame(
+    QWidget *parent, const char *objectName, const QString &caption, int left, int top, int width, int height);
+QLabel *AddLabel(
+    QWidget *parent, const char *objectName, const QString &text, int left, int top, int width, int height);
+QPushButton *AddCommandButton(
+    QWidget *parent, const char *objectName, const QString &caption, int left, int top, int width, int height);
+PictureButton *AddPictureButton(QWidget *parent, const char *objectName, const QString &caption, const QString &toolTip,
+    int left, int top, int width, int height);
 
 // Sizes a label to its text. A right-aligned label keeps its right edge and grows to the
 // left; any other keeps its left edge.

@@ -195,12 +195,12 @@ struct KnownFolder {
 
 // The names that the shortcut writer asks for, and the shell folders behind them.
 const KnownFolder kKnownFolders[] = {
-    { "Desktop", &FOLDERID_Desktop },
-    { "StartMenu", &FOLDERID_StartMenu },
-    { "Favorites", &FOLDERID_Favorites },
+    {"Desktop", &FOLDERID_Desktop},
+    {"StartMenu", &FOLDERID_StartMenu},
+    {"Favorites", &FOLDERID_Favorites},
 };
 
-} // namespace
+}  // namespace
 
 WindowsPlatform::WindowsPlatform(UserInterfaceServices &ui)
     : m_ui(ui)
@@ -412,4 +412,4 @@ std::unique_ptr<DesktopPlatform> CreateSystemPlatform(UserInterfaceServices &ui)
     return std::make_unique<WindowsPlatform>(ui);
 }
 
-} // namespace vellory
+}  // namespace vellory

@@ -52,4 +52,4 @@ private:
     RegKey m_lastKey = 0;
 };
 
-} // namespace vellory
+}  // namespace vellory

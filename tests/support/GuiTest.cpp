@@ -57,7 +57,6 @@ bool ProgramEndsAfter(const std::function<void()> &action, int waitMs)
     return QCoreApplication::exec() != kStillRunning;
 }
 
-
 QWidget *TopLevel(const QString &objectName)
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {

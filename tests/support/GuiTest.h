@@ -49,11 +49,11 @@ bool ProgramEndsAfter(const std::function<void()> &action, int waitMs = 300);
 }  // namespace vellory::test
 
 // A test executable whose QApplication is the program's own.
-#define VELLORY_GUI_TEST_MAIN(TestClass)                                                                             \
-    int main(int argc, char *argv[])                                                                                 \
-    {                                                                                                                \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                     \
-        vellory::VelloryApplication app(argc, argv);                                                                 \
-        TestClass test;                                                                                              \
-        return QTest::qExec(&test, argc, argv);                                                                      \
+#define VELLORY_GUI_TEST_MAIN(TestClass)                                                                               \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        vellory::VelloryApplication app(argc, argv);                                                                   \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

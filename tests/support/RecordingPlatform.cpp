@@ -66,8 +66,8 @@ long RecordingPlatform::RegCreateKey(RegKey rootKey, const std::string &subKey, 
     return LinuxPlatform::RegCreateKey(rootKey, subKey, result);
 }
 
-long RecordingPlatform::RegSetValueEx(RegKey key, const std::string &valueName, std::uint32_t type,
-                                      const std::uint8_t *data, std::uint32_t byteCount)
+long RecordingPlatform::RegSetValueEx(
+    RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data, std::uint32_t byteCount)
 {
     ++setValueCalls;
     if (setValueStatus != 0)
@@ -84,8 +84,7 @@ StoredValue ReadStoredValue(DesktopPlatform &platform, RegKey root, const std::s
     std::uint32_t size = 0;
     if (platform.RegQueryValueEx(key, name, &value.type, nullptr, &size) == kErrorSuccess) {
         value.data.resize(size);
-        if (platform.RegQueryValueEx(key, name, &value.type, reinterpret_cast<std::uint8_t *>(value.data.data()),
-                                     &size)
+        if (platform.RegQueryValueEx(key, name, &value.type, reinterpret_cast<std::uint8_t *>(value.data.data()), &size)
             == kErrorSuccess) {
             value.found = true;
             value.data.resize(size);

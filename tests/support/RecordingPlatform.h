@@ -45,13 +45,13 @@ public:
     void WriteTextFile(const std::string &path, const std::vector<std::string> &lines) override;
     long RegCreateKey(RegKey root, const std::string &subKey, RegKey *result) override;
     long RegSetValueEx(RegKey key, const std::string &valueName, std::uint32_t type, const std::uint8_t *data,
-                       std::uint32_t byteCount) override;
+        std::uint32_t byteCount) override;
 
     std::string root;
     std::string registryPath;
 
     std::vector<std::string> programsStarted;
-    int runProgramErrno = 0;        // non-zero: RunProgram fails with this errno
+    int runProgramErrno = 0;          // non-zero: RunProgram fails with this errno
     bool runProgramsForReal = false;  // also start them through the Linux backend
 
     std::vector<std::pair<std::string, std::string>> documentsOpened;  // verb, URL
@@ -77,7 +77,6 @@ struct StoredValue {
     std::uint32_t type = 0;
     std::string data;
 };
-StoredValue ReadStoredValue(DesktopPlatform &platform, RegKey root, const std::string &path,
-                            const std::string &name);
+StoredValue ReadStoredValue(DesktopPlatform &platform, RegKey root, const std::string &path, const std::string &name);
 
 }  // namespace vellory::test

@@ -20,7 +20,7 @@ std::string Utf8(const wchar_t *text)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -337,8 +337,8 @@ public:
 
 struct Fixture {
     RecordingUi ui;
-    WindowsPlatform platform { ui };
-    PlatformOverride installed { platform };
+    WindowsPlatform platform {ui};
+    PlatformOverride installed {platform};
 };
 
 const char *const kTestKey = "Software\\Vellory Tests";
@@ -355,14 +355,14 @@ void StartPageWrite()
         std::string keyPath;
         std::string valueName;
         std::string data;
-        bool existingNumber; // a REG_DWORD of that name is there before
+        bool existingNumber;  // a REG_DWORD of that name is there before
     };
     const std::string deep = std::string(kTestKey) + "\\Start Page\\Not There\\Yet";
     const std::vector<Case> cases = {
-        { "creates the key and its parents", deep, "Start Page", "http://www.biblegateway.com/", false },
-        { "empty text", deep, "Start Page", "", false },
-        { "bytes pass through as given", deep, "Start Page", "http://example.org/Caf\xC3\xA9", false },
-        { "replaces a value of another type", deep, "Start Page", "http://www.crosswalk.com/", true },
+        {"creates the key and its parents", deep, "Start Page", "http://www.biblegateway.com/", false},
+        {"empty text", deep, "Start Page", "", false},
+        {"bytes pass through as given", deep, "Start Page", "http://example.org/Caf\xC3\xA9", false},
+        {"replaces a value of another type", deep, "Start Page", "http://www.crosswalk.com/", true},
     };
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -409,7 +409,7 @@ void KeyValueLookups()
     const std::string fits(1023, 'a');
     const std::string tooLarge(1024, 'b');
     const DWORD number = 0x0001ABCD;
-    const char binary[] = { 1, 2, 3 };
+    const char binary[] = {1, 2, 3};
     StoreValue(HKEY_LOCAL_MACHINE, keyPath, "Terminated", REG_SZ, "Hello", 6);
     StoreValue(HKEY_LOCAL_MACHINE, keyPath, "Unterminated", REG_SZ, unterminated, 5);
     StoreValue(HKEY_LOCAL_MACHINE, keyPath, "Empty", REG_SZ, "", 0);
@@ -424,18 +424,18 @@ void KeyValueLookups()
         std::string keyPath;
         std::string valueName;
         bool found;
-        std::string text; // what valueText holds afterwards; it starts as "before"
+        std::string text;  // what valueText holds afterwards; it starts as "before"
     };
     const std::vector<Case> cases = {
-        { "text with its terminator", keyPath, "Terminated", true, "Hello" },
-        { "text without a terminator", keyPath, "Unterminated", true, "Hello" },
-        { "empty text", keyPath, "Empty", true, "" },
-        { "1024 bytes fit", keyPath, "Fits", true, fits },
-        { "more than 1024 bytes", keyPath, "TooLarge", false, "" },
-        { "missing value", keyPath, "Missing", false, "" },
-        { "missing key", keyPath + "\\Missing", "Terminated", false, "" },
-        { "REG_DWORD", keyPath, "Number", true, "&h0001ABCD" },
-        { "other types leave the text", keyPath, "Binary", true, "before" },
+        {"text with its terminator", keyPath, "Terminated", true, "Hello"},
+        {"text without a terminator", keyPath, "Unterminated", true, "Hello"},
+        {"empty text", keyPath, "Empty", true, ""},
+        {"1024 bytes fit", keyPath, "Fits", true, fits},
+        {"more than 1024 bytes", keyPath, "TooLarge", false, ""},
+        {"missing value", keyPath, "Missing", false, ""},
+        {"missing key", keyPath + "\\Missing", "Terminated", false, ""},
+        {"REG_DWORD", keyPath, "Number", true, "&h0001ABCD"},
+        {"other types leave the text", keyPath, "Binary", true, "before"},
     };
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -449,14 +449,14 @@ void KeyValueLookups()
         const char *name;
         std::string valueName;
         long status;
-        std::uint32_t byteCount; // afterwards: the data's size, or the size needed
+        std::uint32_t byteCount;  // afterwards: the data's size, or the size needed
         std::uint32_t type;
     };
     const std::vector<StatusCase> statusCases = {
-        { "query: fits", "Fits", kErrorSuccess, 1024, kRegSz },
-        { "query: too large", "TooLarge", kErrorMoreData, 1025, kRegSz },
-        { "query: missing", "Missing", kErrorFileNotFound, 1024, kRegNone },
-        { "query: number", "Number", kErrorSuccess, 4, kRegDword },
+        {"query: fits", "Fits", kErrorSuccess, 1024, kRegSz},
+        {"query: too large", "TooLarge", kErrorMoreData, 1025, kRegSz},
+        {"query: missing", "Missing", kErrorFileNotFound, 1024, kRegNone},
+        {"query: number", "Number", kErrorSuccess, 4, kRegDword},
     };
     RegKey key = 0;
     CHECK_EQ(fixture.platform.RegOpenKeyEx(HKEY_LOCAL_MACHINE_ROOT, keyPath, 0, kKeyAllButDelete, &key), kErrorSuccess);
@@ -489,7 +489,7 @@ void RegistryHandles()
     CHECK(first != HKEY_CURRENT_USER_ROOT && first != HKEY_LOCAL_MACHINE_ROOT);
 
     // Written through one handle, read through the other.
-    const std::uint8_t data[] = { 'o', 'k' };
+    const std::uint8_t data[] = {'o', 'k'};
     CHECK_EQ(platform.RegSetValueEx(first, "Value", kRegSz, data, 2), kErrorSuccess);
     CHECK_EQ(platform.RegCloseKey(first), kErrorSuccess);
     std::uint8_t buffer[16] = {};
@@ -542,18 +542,18 @@ void SystemInformation()
 
     struct Case {
         const char *name;
-        std::optional<std::string> pathValue; // the command line under kSysInfoPathKey
-        std::optional<std::string> folderValue; // the folder under kSysInfoFolderKey
-        std::string started; // the program that runs, or "" for the message
+        std::optional<std::string> pathValue;    // the command line under kSysInfoPathKey
+        std::optional<std::string> folderValue;  // the folder under kSysInfoFolderKey
+        std::string started;                     // the program that runs, or "" for the message
         std::string arguments;
     };
     const std::vector<Case> cases = {
-        { "command line from PATH", "\"" + named + "\" /report", std::nullopt, named, "/report\n" },
-        { "PATH comes first", "\"" + named + "\"", located, named, "" },
-        { "MSINFO32.EXE in the folder", std::nullopt, located, located + kSysInfoProgram, "" },
-        { "the folder lacks the program", std::nullopt, empty, "", "" },
-        { "PATH names a missing program", "\"" + folder / "missing.exe" + "\"", std::nullopt, "", "" },
-        { "nothing registered", std::nullopt, std::nullopt, "", "" },
+        {"command line from PATH", "\"" + named + "\" /report", std::nullopt, named, "/report\n"},
+        {"PATH comes first", "\"" + named + "\"", located, named, ""},
+        {"MSINFO32.EXE in the folder", std::nullopt, located, located + kSysInfoProgram, ""},
+        {"the folder lacks the program", std::nullopt, empty, "", ""},
+        {"PATH names a missing program", "\"" + folder / "missing.exe" + "\"", std::nullopt, "", ""},
+        {"nothing registered", std::nullopt, std::nullopt, "", ""},
     };
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -572,7 +572,7 @@ void SystemInformation()
         StartSysInfo();
 
         if (c.started.empty()) {
-            const std::vector<std::pair<std::string, std::string>> expected = { { kTitle, kSysInfoUnavailable } };
+            const std::vector<std::pair<std::string, std::string>> expected = {{kTitle, kSysInfoUnavailable}};
             CHECK(fixture.ui.messageBoxes == expected);
         } else {
             CHECK(fixture.ui.messageBoxes.empty());
@@ -660,16 +660,16 @@ void SpecialFoldersAndShortcuts()
     struct Case {
         ShortcutTarget target;
         const char *name;
-        const char *lastPart; // the folder's own name
+        const char *lastPart;  // the folder's own name
     };
     const std::vector<Case> cases = {
-        { ShortcutTarget::Desktop, "Desktop", "\\Desktop" },
-        { ShortcutTarget::StartMenu, "StartMenu", "\\Start Menu" },
-        { ShortcutTarget::Favorites, "Favorites", "\\Favorites" },
+        {ShortcutTarget::Desktop, "Desktop", "\\Desktop"},
+        {ShortcutTarget::StartMenu, "StartMenu", "\\Start Menu"},
+        {ShortcutTarget::Favorites, "Favorites", "\\Favorites"},
     };
     // Each target gets these sites: a name outside ASCII, a plain one, and the one whose
     // Start Menu name differs.
-    const char *const sites[] = { "ChristianCaf\xC3\xA9", "BibleGateway", "NavesTopicalBible" };
+    const char *const sites[] = {"ChristianCaf\xC3\xA9", "BibleGateway", "NavesTopicalBible"};
 
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -692,7 +692,7 @@ void SpecialFoldersAndShortcuts()
 
             CHECK_EQ(
                 ReadBytes(file).value_or("(missing)"), "[InternetShortcut]\r\nURL=" + std::string(site.url) + "\r\n");
-            CHECK(fixture.ui.busyPointer == std::vector<bool>({ true, false }));
+            CHECK(fixture.ui.busyPointer == std::vector<bool>({true, false}));
             DeleteFileW(Wide(file).c_str());
         }
         // Nothing else is left behind.
@@ -722,7 +722,7 @@ void TextFileOutput()
     const TestFolder folder("Vellory files");
     struct Case {
         const char *name;
-        std::optional<std::string> before; // the file's content beforehand, if there is one
+        std::optional<std::string> before;  // the file's content beforehand, if there is one
         std::vector<std::string> lines;
         std::string after;
     };
@@ -730,12 +730,12 @@ void TextFileOutput()
     const std::string cafeInAnsi = GetACP() == 1252 ? "Caf\xE9" : GetACP() == CP_UTF8 ? "Caf\xC3\xA9" : "";
     CHECK(!cafeInAnsi.empty());
     const std::vector<Case> cases = {
-        { "new file", std::nullopt, { "[InternetShortcut]", "URL=http://www.example.org/" },
-            "[InternetShortcut]\r\nURL=http://www.example.org/\r\n" },
-        { "replaces a longer file", std::string(300, 'x'), { "short" }, "short\r\n" },
-        { "no lines", std::string("old"), {}, "" },
-        { "empty lines", std::nullopt, { "", "" }, "\r\n\r\n" },
-        { "ANSI code page", std::nullopt, { "Caf\xC3\xA9" }, cafeInAnsi + "\r\n" },
+        {"new file", std::nullopt, {"[InternetShortcut]", "URL=http://www.example.org/"},
+            "[InternetShortcut]\r\nURL=http://www.example.org/\r\n"},
+        {"replaces a longer file", std::string(300, 'x'), {"short"}, "short\r\n"},
+        {"no lines", std::string("old"), {}, ""},
+        {"empty lines", std::nullopt, {"", ""}, "\r\n\r\n"},
+        {"ANSI code page", std::nullopt, {"Caf\xC3\xA9"}, cafeInAnsi + "\r\n"},
     };
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -746,7 +746,7 @@ void TextFileOutput()
             CHECK(WriteBytes(target, *c.before));
         fixture.platform.WriteTextFile(target, c.lines);
         CHECK_EQ(ReadBytes(target).value_or("(missing)"), c.after);
-        CHECK(FolderEntries(folder.path()) == std::vector<std::string>({ "Caf\xC3\xA9 text.url" }));
+        CHECK(FolderEntries(folder.path()) == std::vector<std::string>({"Caf\xC3\xA9 text.url"}));
     }
 
     // Each failure leaves the target as it was, with no temporary file beside it.
@@ -756,31 +756,31 @@ void TextFileOutput()
         // Sets the scene; a handle it returns stays open during the write.
         std::function<HANDLE(const std::string &)> prepare;
         DWORD number;
-        std::optional<std::string> kept; // the target's content, before and after
+        std::optional<std::string> kept;  // the target's content, before and after
     };
     const std::vector<FailureCase> failures = {
-        { "read-only file", folder / "read only.url",
+        {"read-only file", folder / "read only.url",
             [](const std::string &path) {
                 WriteBytes(path, "kept");
                 SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_READONLY);
                 return INVALID_HANDLE_VALUE;
             },
-            ERROR_ACCESS_DENIED, "kept" },
-        { "a folder of that name", folder / "a folder.url",
+            ERROR_ACCESS_DENIED, "kept"},
+        {"a folder of that name", folder / "a folder.url",
             [](const std::string &path) {
                 MakeFolder(path);
                 return INVALID_HANDLE_VALUE;
             },
-            ERROR_ACCESS_DENIED, std::nullopt },
-        { "missing folder", folder / "missing\\file.url", [](const std::string &) { return INVALID_HANDLE_VALUE; },
-            ERROR_PATH_NOT_FOUND, std::nullopt },
+            ERROR_ACCESS_DENIED, std::nullopt},
+        {"missing folder", folder / "missing\\file.url", [](const std::string &) { return INVALID_HANDLE_VALUE; },
+            ERROR_PATH_NOT_FOUND, std::nullopt},
         // The new text is already written when the move fails: its file must go.
-        { "file held open by another program", folder / "in use.url",
+        {"file held open by another program", folder / "in use.url",
             [](const std::string &path) {
                 WriteBytes(path, "kept");
                 return CreateFileW(Wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             },
-            ERROR_ACCESS_DENIED, "kept" },
+            ERROR_ACCESS_DENIED, "kept"},
     };
     for (const FailureCase &c : failures) {
         const Row row(c.name);
@@ -789,7 +789,7 @@ void TextFileOutput()
             RemoveTree(folder / entry);
         const HANDLE held = c.prepare(c.target);
         const std::vector<std::string> before = FolderEntries(folder.path());
-        CHECK_FAILURE(fixture.platform.WriteTextFile(c.target, { "new" }), c.number);
+        CHECK_FAILURE(fixture.platform.WriteTextFile(c.target, {"new"}), c.number);
         CHECK(FolderEntries(folder.path()) == before);
         if (held != INVALID_HANDLE_VALUE)
             CloseHandle(held);
@@ -809,10 +809,10 @@ void FileTest()
         bool exists;
     };
     const std::vector<Case> cases = {
-        { "ordinary file", folder / "Caf\xC3\xA9.exe", true },
-        { "folder", folder / "folder.exe", false },
-        { "missing file", folder / "missing.exe", false },
-        { "below a missing folder", folder / "missing\\tool.exe", false },
+        {"ordinary file", folder / "Caf\xC3\xA9.exe", true},
+        {"folder", folder / "folder.exe", false},
+        {"missing file", folder / "missing.exe", false},
+        {"below a missing folder", folder / "missing\\tool.exe", false},
     };
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -826,28 +826,28 @@ void UserInterface()
     fixture.platform.ShowMessageBox("Hello");
     fixture.platform.SetBusyCursor(true);
     fixture.platform.SetBusyCursor(false);
-    const std::vector<std::pair<std::string, std::string>> expected = { { kTitle, "Hello" } };
+    const std::vector<std::pair<std::string, std::string>> expected = {{kTitle, "Hello"}};
     CHECK(fixture.ui.messageBoxes == expected);
-    CHECK(fixture.ui.busyPointer == std::vector<bool>({ true, false }));
+    CHECK(fixture.ui.busyPointer == std::vector<bool>({true, false}));
     CHECK(&Platform() == &fixture.platform);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
     const std::vector<std::pair<std::string, void (*)()>> cases = {
-        { "start_page_write", StartPageWrite },
-        { "key_value_lookups", KeyValueLookups },
-        { "registry_handles", RegistryHandles },
-        { "system_information", SystemInformation },
-        { "program_start", ProgramStart },
-        { "shell_open", ShellOpen },
-        { "wallpaper", WallpaperSetting },
-        { "special_folders_and_shortcuts", SpecialFoldersAndShortcuts },
-        { "text_file_output", TextFileOutput },
-        { "file_test", FileTest },
-        { "user_interface", UserInterface },
+        {"start_page_write", StartPageWrite},
+        {"key_value_lookups", KeyValueLookups},
+        {"registry_handles", RegistryHandles},
+        {"system_information", SystemInformation},
+        {"program_start", ProgramStart},
+        {"shell_open", ShellOpen},
+        {"wallpaper", WallpaperSetting},
+        {"special_folders_and_shortcuts", SpecialFoldersAndShortcuts},
+        {"text_file_output", TextFileOutput},
+        {"file_test", FileTest},
+        {"user_interface", UserInterface},
     };
     const std::vector<std::string> chosen(argv + 1, argv + argc);
     int passed = 0;
