@@ -35,7 +35,7 @@ frmDesktopBackground::frmDesktopBackground(QWidget *parent)
     frame->setFont(ComicSans());
 
     const OKCancelButtons okCancel
-        = AddOKCancelFrame(this, "frmOKCancel", QRect(240, 6240, 9615, 855), QPoint(6840, 240), QPoint(8160, 240));
+        = AddOKCancelFrame(this, {"frmOKCancel", QRect(240, 6240, 9615, 855), QPoint(6840, 240), QPoint(8160, 240)});
 
     // Cancel, OK, then the pictures down the columns as the table lists them. Opening on
     // Cancel means an Enter typed right away closes the window instead of changing the desktop.

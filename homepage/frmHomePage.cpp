@@ -29,7 +29,7 @@ frmHomePage::frmHomePage(QWidget *parent)
         frameHomePage, SiteGridOptions {240, 360, false}, [this](const SiteEntry &site) { Site_Click(site); });
 
     const OKCancelButtons okCancel
-        = AddOKCancelFrame(this, "frameOKCancel", QRect(120, 6360, 9735, 855), QPoint(7080, 240), QPoint(8400, 240));
+        = AddOKCancelFrame(this, {"frameOKCancel", QRect(120, 6360, 9735, 855), QPoint(7080, 240), QPoint(8400, 240)});
 
     // Cancel, OK, then the sites in the order all site windows share. Opening on Cancel means
     // an Enter typed right away closes the window instead of replacing the start page.

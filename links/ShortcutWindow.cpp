@@ -4,6 +4,7 @@
 #include "links/SiteGrid.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/OKCancelFrame.h"
 #include "platform/qt/PictureButton.h"
 #include "platform/qt/WindowKit.h"
 
@@ -17,7 +18,6 @@ namespace vellory {
 namespace {
 
 using Button = ShortcutWindowLayout::Button;
-using Host = ShortcutWindowLayout::Host;
 
 // clang-format off
 const ShortcutWindowLayout kLayouts[] = {
@@ -30,12 +30,9 @@ const ShortcutWindowLayout kLayouts[] = {
         .siteFrame            = {120, 120, 9735, 6135},
         .gridOrigin           = {240, 360},
         .blankBeforeEvangelist = true,
-        .frameOKCancel        = {120, 6240, 9735, 975},
-        .okCancelHost         = Host::Frame,
-        .btnOK                = {7080, 240},  // 7200,6480 in the window
-        .btnCancel            = {8400, 240},  // 8520,6480 in the window
-        .okCaption            = " OK",
-        .okCancelFont         = "Comic Sans MS",
+        // OK at 7200,6480 and Cancel at 8520,6480 in the window.
+        .okCancel             = {"frameOKCancel", {120, 6240, 9735, 975}, {7080, 240}, {8400, 240}, " OK",
+                                 "Comic Sans MS", false},
         .firstInKeyboardOrder = Button::Cancel,
         .focusOnOpening       = Button::Cancel,
     },
@@ -48,12 +45,9 @@ const ShortcutWindowLayout kLayouts[] = {
         .siteFrame            = {120, 120, 9855, 6375},
         .gridOrigin           = {360, 480},
         .blankBeforeEvangelist = false,
-        .frameOKCancel        = {120, 6480, 9855, 855},
-        .okCancelHost         = Host::Window,
-        .btnOK                = {7320, 6720},
-        .btnCancel            = {8640, 6720},
-        .okCaption            = "OK",
-        .okCancelFont         = "Comic Sans MS",
+        // The frame only draws a border around buttons that stand on the window.
+        .okCancel             = {"frameOKCancel", {120, 6480, 9855, 855}, {7320, 6720}, {8640, 6720}, "OK",
+                                 "Comic Sans MS", true},
         .firstInKeyboardOrder = Button::Cancel,
         .focusOnOpening       = Button::Cancel,
     },
@@ -66,12 +60,9 @@ const ShortcutWindowLayout kLayouts[] = {
         .siteFrame            = {120, 120, 9855, 6375},
         .gridOrigin           = {360, 480},
         .blankBeforeEvangelist = false,
-        .frameOKCancel        = {120, 6480, 9855, 855},
-        .okCancelHost         = Host::Frame,
-        .btnOK                = {7200, 240},  // 7320,6720 in the window
-        .btnCancel            = {8520, 240},  // 8640,6720 in the window
-        .okCaption            = " OK",
-        .okCancelFont         = "MS Sans Serif",
+        // OK at 7320,6720 and Cancel at 8640,6720 in the window.
+        .okCancel             = {"frameOKCancel", {120, 6480, 9855, 855}, {7200, 240}, {8520, 240}, " OK",
+                                 "MS Sans Serif", false},
         .firstInKeyboardOrder = Button::OK,
         .focusOnOpening       = Button::OK,
     },
@@ -80,8 +71,6 @@ const ShortcutWindowLayout kLayouts[] = {
 
 constexpr int kClientWidth = 10080;
 constexpr int kClientHeight = 7335;
-constexpr int kOkCancelWidth = 1215;
-constexpr int kOkCancelHeight = 495;
 
 QGroupBox *AddFrameAt(
     QWidget *parent, const char *objectName, const QString &caption, const ShortcutWindowLayout::Box &box)
@@ -115,25 +104,9 @@ ShortcutWindow::ShortcutWindow(ShortcutTarget target, QWidget *parent)
         SiteGridOptions {m_layout.gridOrigin.left, m_layout.gridOrigin.top, m_layout.blankBeforeEvangelist},
         [this](const SiteEntry &site) { Site_Click(site); });
 
-    QGroupBox *frameOKCancel = AddFrameAt(this, "frameOKCancel", QString(), m_layout.frameOKCancel);
-    // In the Start Menu window the frame only draws a border around buttons that stand on
-    // the window in front of it.
-    QWidget *okCancelHost = this;
-    if (m_layout.okCancelHost == Host::Frame)
-        okCancelHost = frameOKCancel;
-    const QFont okCancelFont = UiFont(QString::fromUtf8(m_layout.okCancelFont), 8.25);
-    m_btnOK = AddPictureButton(okCancelHost, "btnOK", QString::fromUtf8(m_layout.okCaption), QStringLiteral("OK"),
-        m_layout.btnOK.left, m_layout.btnOK.top, kOkCancelWidth, kOkCancelHeight);
-    m_btnCancel = AddPictureButton(okCancelHost, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"),
-        m_layout.btnCancel.left, m_layout.btnCancel.top, kOkCancelWidth, kOkCancelHeight);
-    for (PictureButton *button : {m_btnOK, m_btnCancel}) {
-        button->setFont(okCancelFont);
-        button->raise();
-    }
-    connect(m_btnOK, &PictureButton::clicked, this, &ShortcutWindow::btnOK_Click);
-    connect(m_btnCancel, &PictureButton::clicked, this, &ShortcutWindow::btnCancel_Click);
-    // Esc presses Cancel. There is no default button: Enter presses the focused button.
-    SetCancelButton(this, m_btnCancel);
+    const OKCancelButtons okCancel = AddOKCancelFrame(this, m_layout.okCancel);
+    m_btnOK = okCancel.btnOK;
+    m_btnCancel = okCancel.btnCancel;
 
     QList<QWidget *> keyboardOrder;
     if (m_layout.firstInKeyboardOrder == Button::OK)
@@ -160,18 +133,6 @@ void ShortcutWindow::Site_Click(const SiteEntry &site)
 {
     const ShortcutTarget target = m_layout.target;
     m_writer.WriteInternetShortcut(target, std::string(site.shortcutName(target)), std::string(site.url));
-}
-
-void ShortcutWindow::btnOK_Click()
-{
-    // Every click has already acted; there is nothing to commit.
-    close();
-}
-
-void ShortcutWindow::btnCancel_Click()
-{
-    // Nor anything to undo.
-    close();
 }
 
 }  // namespace vellory

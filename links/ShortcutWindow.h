@@ -5,6 +5,7 @@
 // in the rows of a layout table (ShortcutWindow.cpp).
 
 #include "links/InternetShortcut.h"
+#include "platform/qt/OKCancelFrame.h"
 
 #include <QWidget>
 
@@ -26,8 +27,6 @@ struct ShortcutWindowLayout {
         int top;
     };
     enum class Button { OK, Cancel };
-    // Where OK and Cancel live: inside frameOKCancel, or on the window in front of it.
-    enum class Host { Frame, Window };
 
     ShortcutTarget target;
     const char *objectName;
@@ -37,12 +36,7 @@ struct ShortcutWindowLayout {
     Box siteFrame;
     Position gridOrigin;  // the first column's left and first row's top, inside the site frame
     bool blankBeforeEvangelist;
-    Box frameOKCancel;
-    Host okCancelHost;
-    Position btnOK;  // in its container
-    Position btnCancel;
-    const char *okCaption;
-    const char *okCancelFont;
+    OKCancelLayout okCancel;      // the frame in the window; OK and Cancel in their container
     Button firstInKeyboardOrder;  // the other one follows it, then the sites
     Button focusOnOpening;
 };
@@ -62,8 +56,6 @@ protected:
 
 private:
     void Site_Click(const SiteEntry &site);
-    void btnOK_Click();
-    void btnCancel_Click();
 
     const ShortcutWindowLayout &m_layout;
     ShortcutWriter m_writer;

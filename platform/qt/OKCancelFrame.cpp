@@ -13,29 +13,26 @@ namespace {
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 495;
 
-PictureButton *AddCloseButton(QWidget *window, QGroupBox *frame, const char *name, const QString &caption,
-    const QString &toolTip, QPoint placeTwips)
-{
-    PictureButton *button
-        = AddPictureButton(frame, name, caption, toolTip, placeTwips.x(), placeTwips.y(), kButtonWidth, kButtonHeight);
-    button->setFont(ComicSans());
-    QObject::connect(button, &PictureButton::clicked, window, &QWidget::close);
-    return button;
-}
-
 }  // namespace
 
-OKCancelButtons AddOKCancelFrame(
-    QWidget *window, const char *frameName, QRect frameTwips, QPoint okTwips, QPoint cancelTwips)
+OKCancelButtons AddOKCancelFrame(QWidget *window, const OKCancelLayout &layout)
 {
-    OKCancelButtons buttons {};
-    buttons.frame = AddFrame(
-        window, frameName, QString(), frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height());
-    // The leading blank of " OK" is part of the caption.
-    buttons.btnOK
-        = AddCloseButton(window, buttons.frame, "btnOK", QStringLiteral(" OK"), QStringLiteral("OK"), okTwips);
-    buttons.btnCancel = AddCloseButton(
-        window, buttons.frame, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"), cancelTwips);
+    const QRect &box = layout.frameTwips;
+    QGroupBox *frame = AddFrame(window, layout.frameName, QString(), box.x(), box.y(), box.width(), box.height());
+    QWidget *container = layout.buttonsOnWindow ? window : static_cast<QWidget *>(frame);
+    const QFont font = UiFont(QString::fromUtf8(layout.font), 8.25);
+
+    const auto addButton = [&](const char *name, const QString &caption, const QString &toolTip, QPoint place) {
+        PictureButton *button
+            = AddPictureButton(container, name, caption, toolTip, place.x(), place.y(), kButtonWidth, kButtonHeight);
+        button->setFont(font);
+        button->raise();
+        QObject::connect(button, &PictureButton::clicked, window, &QWidget::close);
+        return button;
+    };
+    OKCancelButtons buttons {frame, nullptr, nullptr};
+    buttons.btnOK = addButton("btnOK", QString::fromUtf8(layout.okCaption), QStringLiteral("OK"), layout.okTwips);
+    buttons.btnCancel = addButton("btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"), layout.cancelTwips);
     SetCancelButton(window, buttons.btnCancel);
     return buttons;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The row below an option window's picture grid: an uncaptioned frame holding OK and Cancel.
+// The row below an option window's picture grid: an uncaptioned frame with OK and Cancel.
 // Both only close the window, since every click in it has already acted; Cancel is also the
 // window's cancel button (Esc). Neither is a default button, so Enter presses only the
 // focused one.
@@ -15,15 +15,24 @@ namespace vellory {
 
 class PictureButton;
 
+struct OKCancelLayout {
+    const char *frameName;
+    QRect frameTwips;  // in the window
+    QPoint okTwips;    // in the buttons' container
+    QPoint cancelTwips;
+    const char *okCaption = " OK";
+    const char *font = "Comic Sans MS";  // 8.25 regular
+    // The buttons stand on the window in front of the frame, which then only draws a border.
+    bool buttonsOnWindow = false;
+};
+
 struct OKCancelButtons {
     QGroupBox *frame;
     PictureButton *btnOK;
     PictureButton *btnCancel;
 };
 
-// frameTwips places the frame in the window; okTwips and cancelTwips place the two buttons
-// (1215 x 495, "Comic Sans MS" 8.25 regular, graphical kind without a picture) in the frame.
-OKCancelButtons AddOKCancelFrame(
-    QWidget *window, const char *frameName, QRect frameTwips, QPoint okTwips, QPoint cancelTwips);
+// The buttons are 1215 x 495 twips, of the graphical kind without a picture.
+OKCancelButtons AddOKCancelFrame(QWidget *window, const OKCancelLayout &layout);
 
 }  // namespace vellory
