@@ -7,7 +7,6 @@
 #include "platform/qt/SingleWindow.h"
 #include "support/GuiTest.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QRect>
 #include <QSize>
@@ -81,7 +80,7 @@ void FocusAndPress(QWidget *control, Qt::Key key);
 void VerifyNothingShown(GuiFixture &fixture);
 
 // Clicks the button of this object name below within.
-template <class Button = QAbstractButton> void Click(const QWidget *within, const QString &name)
+template <class Button> void Click(const QWidget *within, const QString &name)
 {
     Button *target = within->findChild<Button *>(name);
     QVERIFY2(target, qPrintable(name));
