@@ -5,6 +5,7 @@
 #include "platform/qt/Twips.h"
 #include "platform/qt/WindowKit.h"
 #include "support/GuiTest.h"
+#include "support/WindowChecks.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,14 +43,6 @@ const QString kDescription = QStringLiteral(
     "Vellory Christian Edition provides parents and children the ability to easily put the favorite Christian "
     "website links on their desktop, favorites menu and start menu. It also allows customization of the I.E. "
     "Desktop and I.E. Home Page.");
-
-int CountTopLevels(const QString &name)
-{
-    int count = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        count += window->objectName() == name && window->isVisible();
-    return count;
-}
 
 }  // namespace
 
@@ -92,21 +85,20 @@ private slots:
     {
         frmAbout *about = openFromMainWindow();
         QVERIFY(about);
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Vellory Christian Edition"));
-        QCOMPARE(about->size(), QSize(Twips(5730), Twips(3555)));
-        QCOMPARE(about->minimumSize(), about->maximumSize());
-        const Qt::WindowFlags flags = about->windowFlags();
         // A tool window: a title bar with the close box only, and no taskbar entry.
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        VerifyWindowKind(about,
+            {.title = "About Vellory Christian Edition",
+                .clientTwips = {5730, 3555},
+                .fixedSize = true,
+                .type = Qt::Tool,
+                .with = Qt::WindowCloseButtonHint,
+                .without = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint,
+                .iconPixels = 32,
+                // A window frame may shift it by its own few pixels.
+                .centring = Centring::Frame,
+                .centreSlack = 3});
         QVERIFY(!about->isModal());
         QVERIFY(!about->parentWidget());
-        // Centred on the screen; a window frame may shift it by its own few pixels.
-        const QRect screen = about->screen()->availableGeometry();
-        QVERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 3);
-        QVERIFY(qAbs(about->frameGeometry().center().y() - screen.center().y()) <= 3);
-        QCOMPARE(about->windowIcon().availableSizes().value(0), QSize(32, 32));
     }
 
     void controls_data()
@@ -141,10 +133,8 @@ private slots:
         QVERIFY(widget);
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
         QCOMPARE(widget->parentWidget(), OpenWindow<frmAbout>());
-        QCOMPARE(widget->geometry(), TwipsRect(twips.left(), twips.top(), twips.width(), twips.height()));
-        QCOMPARE(widget->font().family(), QStringLiteral("Comic Sans MS"));
-        QCOMPARE(widget->font().pointSizeF(), 8.25);
-        QCOMPARE(widget->font().bold(), false);
+        QCOMPARE(widget->geometry(), FromTwips(twips));
+        VerifyFont(widget, "Comic Sans MS", 8.25, false);
         if (black)
             QCOMPARE(widget->palette().color(QPalette::WindowText), QColor(Qt::black));
         const QString actual

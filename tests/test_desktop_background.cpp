@@ -6,6 +6,7 @@
 #include "platform/qt/SingleWindow.h"
 #include "platform/qt/Twips.h"
 #include "support/GuiTest.h"
+#include "support/WindowChecks.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -63,19 +64,7 @@ private:
         return value.found ? QString::fromStdString(value.data) : QString();
     }
 
-    void click(const QString &name)
-    {
-        PictureButton *target = button(name);
-        QVERIFY2(target, qPrintable(name));
-        QTest::mouseClick(target, Qt::LeftButton);
-    }
-
-    void verifySilent()
-    {
-        QVERIFY(m_fixture->platform().ui().messageBoxes.empty());
-        QVERIFY(m_fixture->platform().ui().cursorChanges.empty());
-        QVERIFY(!m_fixture->exitStatus);
-    }
+    void click(const QString &name) { Click<PictureButton>(m_window, name); }
 
 private slots:
     void init()
@@ -89,21 +78,17 @@ private slots:
 
     void window()
     {
-        QCOMPARE(m_window->objectName(), QStringLiteral("frmDesktopBackground"));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Desktop Background"));
-        QCOMPARE(m_window->size(), TwipsSize(10080, 7335));
-        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-        const Qt::WindowFlags flags = m_window->windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);  // its own taskbar button
-        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QCOMPARE(m_window->windowIcon().availableSizes().value(0), QSize(32, 32));
-        // Centred on the screen, give or take the window frame's own margins.
-        const QRect screen = m_window->screen()->availableGeometry();
-        const int slack = m_window->frameGeometry().height() - m_window->height() + 1;
-        QVERIFY(qAbs(m_window->geometry().center().x() - screen.center().x()) <= slack);
-        QVERIFY(qAbs(m_window->geometry().center().y() - screen.center().y()) <= slack);
+        VerifyWindowKind(m_window,
+            {.objectName = "frmDesktopBackground",
+                .title = "Desktop Background",
+                .clientTwips = {10080, 7335},
+                .fixedSize = true,
+                .type = Qt::Window,  // its own taskbar button
+                .with = Qt::WindowCloseButtonHint,
+                .without = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint,
+                .iconPixels = 32,
+                .centring = Centring::Client,
+                .centreSlack = kFrameMargins});
     }
 
     void controls_data()
@@ -166,66 +151,30 @@ private slots:
         auto *control = m_window->findChild<QWidget *>(name);
         QVERIFY(control);
         QVERIFY(control != m_window);
-        QCOMPARE(control->parentWidget()->objectName(), container);
-        QCOMPARE(control->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        VerifyPlace(control, container, twips);
         if (auto *frame = qobject_cast<QGroupBox *>(control)) {
-            QCOMPARE(frame->title(), caption);
-            QCOMPARE(frame->focusPolicy(), Qt::NoFocus);
+            VerifyFrame(frame, caption);
             if (!caption.isEmpty()) {
                 QCOMPARE(frame->parentWidget(), m_window);
-                QCOMPARE(frame->font().family(), QStringLiteral("Comic Sans MS"));
-                QCOMPARE(frame->font().pointSizeF(), 8.25);
-                QVERIFY(!frame->font().bold());
+                VerifyFont(frame, "Comic Sans MS", 8.25, false);
             }
             return;
         }
         auto *pictureButton = qobject_cast<PictureButton *>(control);
         QVERIFY(pictureButton);
-        QCOMPARE(pictureButton->text(), caption);
-        QCOMPARE(pictureButton->toolTip(), toolTip);
-        QCOMPARE(pictureButton->font().family(), QStringLiteral("Comic Sans MS"));
-        QCOMPARE(pictureButton->font().pointSizeF(), 8.25);
-        QCOMPARE(pictureButton->font().bold(), bold);
-        if (picture.isEmpty()) {
-            QVERIFY(pictureButton->icon().isNull());
-            QCOMPARE(pictureButton->toolButtonStyle(), Qt::ToolButtonTextOnly);
-        } else {
-            QCOMPARE(pictureButton->iconSize(), picture);
-            QCOMPARE(pictureButton->icon().pixmap(picture).size(), picture);
-            QCOMPARE(pictureButton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        }
+        VerifyPictureButton(pictureButton, caption, toolTip, picture);
+        VerifyFont(pictureButton, "Comic Sans MS", 8.25, bold);
     }
 
-    void everyCaptionKeepsAWholeLine()
-    {
-        // Pictures taller than the room above the caption are cut, never the caption.
-        for (PictureButton *button : m_window->findChildren<PictureButton *>()) {
-            if (button->icon().isNull())
-                continue;
-            const QRect caption = button->captionRect();
-            QVERIFY2(button->rect().contains(caption), qPrintable(button->objectName()));
-            QCOMPARE(caption.height(), button->fontMetrics().height());
-            const QRect shown = button->pictureArea();
-            QVERIFY(shown.bottom() < caption.top());
-            QVERIFY(shown.height() > 0);
-            // The picture stands centred above the caption, whatever of it is shown.
-            QVERIFY(qAbs(button->pictureRect().center().x() - caption.center().x()) <= 1);
-            QVERIFY(shown.intersects(button->pictureRect()));
-        }
-    }
+    void everyCaptionKeepsAWholeLine() { VerifyCaptionsKeepAWholeLine(m_window); }
 
     void thereAre26Buttons() { QCOMPARE(m_window->findChildren<PictureButton *>().size(), 26); }
 
     void keyboardOrderStartsOnCancelThenRunsDownTheColumns()
     {
         QCOMPARE(QApplication::focusWidget(), button("btnCancel"));
-        QStringList order = {"btnCancel", "btnOK"};
-        order += kPictureOrder;
-        order += "btnCancel";
-        for (qsizetype i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
-        }
+        const QStringList order = QStringList {"btnOK"} + kPictureOrder + QStringList {"btnCancel"};
+        QCOMPARE(TabVisits(order.size()), order);
         QVERIFY(wallpaper().isEmpty());
     }
 
@@ -242,7 +191,7 @@ private slots:
         click(key);
         QCOMPARE(wallpaper(), kFolder + key + ".bmp");
         QVERIFY(m_window->isVisible());
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void captionBlanksAreNotInTheFileName_data()
@@ -280,7 +229,7 @@ private slots:
         click("btnCancel");
         QTRY_VERIFY(!OpenWindow<frmDesktopBackground>());
         QCOMPARE(wallpaper(), kFolder + "Stars.bmp");
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void theFilesAreNeverTouched()
@@ -294,7 +243,7 @@ private slots:
         QCOMPARE(QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QCOMPARE(wallpaper(), kFolder + "World.bmp");
         QVERIFY(m_window->isVisible());
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void escClosesWhateverHasTheFocus_data()
@@ -309,9 +258,7 @@ private slots:
     void escClosesWhateverHasTheFocus()
     {
         QFETCH(QString, focus);
-        button(focus)->setFocus();
-        QCOMPARE(QApplication::focusWidget(), button(focus));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        FocusAndPress(button(focus), Qt::Key_Escape);
         QTRY_VERIFY(!OpenWindow<frmDesktopBackground>());
         QVERIFY(wallpaper().isEmpty());
     }
@@ -360,23 +307,12 @@ private slots:
             click(how);
         QTRY_VERIFY(!OpenWindow<frmDesktopBackground>());
         QCOMPARE(wallpaper(), kFolder + "Fishers.bmp");
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void oneWindowThatOpensFresh()
     {
-        QCOMPARE(ShowSingleWindow<frmDesktopBackground>(), m_window);
-        int count = 0;
-        for (QWidget *window : QApplication::topLevelWidgets())
-            count += window->objectName() == "frmDesktopBackground" && window->isVisible();
-        QCOMPARE(count, 1);
-
-        button("Sky")->setFocus();
-        m_window->close();
-        QTRY_VERIFY(!OpenWindow<frmDesktopBackground>());
-        frmDesktopBackground *again = ShowSingleWindow<frmDesktopBackground>();
-        QVERIFY(QTest::qWaitForWindowActive(again));
-        QCOMPARE(QApplication::focusWidget(), again->findChild<QWidget *>("btnCancel"));
+        VerifyOneWindowThatOpensFresh(m_window, "frmDesktopBackground", "Sky", "btnCancel");
     }
 };
 

@@ -8,6 +8,7 @@
 #include "platform/qt/SingleWindow.h"
 #include "platform/qt/Twips.h"
 #include "support/GuiTest.h"
+#include "support/WindowChecks.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -18,19 +19,6 @@
 
 using namespace vellory;
 using namespace vellory::test;
-
-namespace {
-
-// The window that a command should have opened, by its object name.
-int CountTopLevels(const QString &name)
-{
-    int count = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        count += window->objectName() == name && window->isVisible();
-    return count;
-}
-
-}  // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -53,14 +41,14 @@ private slots:
 
     void window()
     {
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Vellory - Christian Edition"));
-        QCOMPARE(client()->size(), QSize(Twips(9930), Twips(6885)));
-        const Qt::WindowFlags flags = m_form->windowFlags();
-        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
-        QVERIFY(m_form->minimumSize() != m_form->maximumSize());
-        QCOMPARE(m_form->windowIcon().availableSizes().value(0), QSize(64, 64));
+        VerifyWindowKind(m_form,
+            {.title = "Vellory - Christian Edition",
+                .clientTwips = {9930, 6885},
+                .fixedSize = false,
+                .type = Qt::Window,
+                .with = Qt::WindowMinimizeButtonHint,
+                .without = Qt::WindowMaximizeButtonHint,
+                .iconPixels = 64});
         QCOMPARE(m_form->font().family(), QStringLiteral("Comic Sans MS"));
         QCOMPARE(m_form->font().pointSizeF(), 8.25);
     }
@@ -97,8 +85,7 @@ private slots:
 
         QWidget *control = client()->findChild<QWidget *>(name);
         QVERIFY(control);
-        QCOMPARE(control->parentWidget()->objectName(), container);
-        QCOMPARE(control->geometry(), TwipsRect(twips.left(), twips.top(), twips.width(), twips.height()));
+        VerifyPlace(control, container, twips);
         QCOMPARE(control->font().family(), QStringLiteral("Comic Sans MS"));
         QCOMPARE(control->font().pointSizeF(), 8.25);
         if (auto *frame = qobject_cast<QGroupBox *>(control))
@@ -201,13 +188,13 @@ private slots:
         QFETCH(QString, window);
 
         if (!button.isEmpty()) {
-            QTest::mouseClick(client()->findChild<QPushButton *>(button), Qt::LeftButton);
+            Click<QPushButton>(client(), button);
             QCOMPARE(CountTopLevels(window), 1);
             QWidget *first = TopLevel(window);
             QVERIFY(QTest::qWaitForWindowActive(first));
             // The button twice, then its menu twin: still the one window, brought forward.
             QApplication::setActiveWindow(m_form);
-            QTest::mouseClick(client()->findChild<QPushButton *>(button), Qt::LeftButton);
+            Click<QPushButton>(client(), button);
             QCOMPARE(TopLevel(window), first);
             QApplication::setActiveWindow(m_form);
         }
@@ -253,14 +240,14 @@ private slots:
         else if (how == "closeEvent")
             m_form->close();
         else
-            QTest::mouseClick(client()->findChild<QPushButton *>(how), Qt::LeftButton);
+            Click<QPushButton>(client(), how);
         QTRY_VERIFY(form.isNull());
         QVERIFY(!OpenWindow<Form1>());
     }
 
     void closingForm1LeavesOtherWindowsAndTheProgramRunning()
     {
-        QTest::mouseClick(client()->findChild<QPushButton *>("btnStartMenu"), Qt::LeftButton);
+        Click<QPushButton>(client(), "btnStartMenu");
         QWidget *startMenu = TopLevel("frmStartMenu");
         QVERIFY(startMenu);
         QVERIFY(!ProgramEndsAfter([this] { m_form->close(); }));

@@ -7,6 +7,7 @@
 #include "platform/qt/SingleWindow.h"
 #include "platform/qt/Twips.h"
 #include "support/GuiTest.h"
+#include "support/WindowChecks.h"
 
 #include <QGroupBox>
 
@@ -61,20 +62,7 @@ private:
         return ReadStoredValue(m_fixture->platform(), HKEY_CURRENT_USER_ROOT, kMainKey, kStartPageValue);
     }
 
-    void click(const QString &name)
-    {
-        PictureButton *target = button(name);
-        QVERIFY2(target, qPrintable(name));
-        QTest::mouseClick(target, Qt::LeftButton);
-    }
-
-    // Nothing is ever shown, and no failure ended the program.
-    void verifySilent()
-    {
-        QVERIFY(m_fixture->platform().ui().messageBoxes.empty());
-        QVERIFY(m_fixture->platform().ui().cursorChanges.empty());
-        QVERIFY(!m_fixture->exitStatus);
-    }
+    void click(const QString &name) { Click<PictureButton>(m_window, name); }
 
 private slots:
     void init()
@@ -88,21 +76,17 @@ private slots:
 
     void window()
     {
-        QCOMPARE(m_window->objectName(), QStringLiteral("frmHomePage"));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Home Page"));
-        QCOMPARE(m_window->size(), TwipsSize(10080, 7335));
-        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-        const Qt::WindowFlags flags = m_window->windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);  // its own taskbar button
-        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QCOMPARE(m_window->windowIcon().availableSizes().value(0), QSize(32, 32));
-        // Centred on the screen, give or take the window frame's own margins.
-        const QRect screen = m_window->screen()->availableGeometry();
-        const int slack = m_window->frameGeometry().height() - m_window->height() + 1;
-        QVERIFY(qAbs(m_window->geometry().center().x() - screen.center().x()) <= slack);
-        QVERIFY(qAbs(m_window->geometry().center().y() - screen.center().y()) <= slack);
+        VerifyWindowKind(m_window,
+            {.objectName = "frmHomePage",
+                .title = "Home Page",
+                .clientTwips = {10080, 7335},
+                .fixedSize = true,
+                .type = Qt::Window,  // its own taskbar button
+                .with = Qt::WindowCloseButtonHint,
+                .without = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint,
+                .iconPixels = 32,
+                .centring = Centring::Client,
+                .centreSlack = kFrameMargins});
     }
 
     void controls_data()
@@ -161,52 +145,20 @@ private slots:
 
         auto *control = m_window->findChild<QWidget *>(name);
         QVERIFY(control);
-        QCOMPARE(control->parentWidget()->objectName(), container);
-        QCOMPARE(control->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        VerifyPlace(control, container, twips);
         if (auto *frame = qobject_cast<QGroupBox *>(control)) {
-            QCOMPARE(frame->title(), caption);
-            QCOMPARE(frame->focusPolicy(), Qt::NoFocus);
-            if (!caption.isEmpty()) {
-                QCOMPARE(frame->font().family(), QStringLiteral("Comic Sans MS"));
-                QCOMPARE(frame->font().pointSizeF(), 8.25);
-                QVERIFY(!frame->font().bold());
-            }
+            VerifyFrame(frame, caption);
+            if (!caption.isEmpty())
+                VerifyFont(frame, "Comic Sans MS", 8.25, false);
             return;
         }
         auto *pictureButton = qobject_cast<PictureButton *>(control);
         QVERIFY(pictureButton);
-        QCOMPARE(pictureButton->text(), caption);
-        QCOMPARE(pictureButton->toolTip(), toolTip);
-        QCOMPARE(pictureButton->font().family(), QStringLiteral("Comic Sans MS"));
-        QCOMPARE(pictureButton->font().pointSizeF(), 8.25);
-        QCOMPARE(pictureButton->font().bold(), bold);
-        if (picture.isEmpty()) {
-            QVERIFY(pictureButton->icon().isNull());
-            QCOMPARE(pictureButton->toolButtonStyle(), Qt::ToolButtonTextOnly);
-        } else {
-            QCOMPARE(pictureButton->iconSize(), picture);
-            QCOMPARE(pictureButton->icon().pixmap(picture).size(), picture);
-            QCOMPARE(pictureButton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        }
+        VerifyPictureButton(pictureButton, caption, toolTip, picture);
+        VerifyFont(pictureButton, "Comic Sans MS", 8.25, bold);
     }
 
-    void everyCaptionKeepsAWholeLine()
-    {
-        // Pictures taller than the room above the caption are cut, never the caption.
-        for (PictureButton *button : m_window->findChildren<PictureButton *>()) {
-            if (button->icon().isNull())
-                continue;
-            const QRect caption = button->captionRect();
-            QVERIFY2(button->rect().contains(caption), qPrintable(button->objectName()));
-            QCOMPARE(caption.height(), button->fontMetrics().height());
-            const QRect shown = button->pictureArea();
-            QVERIFY(shown.bottom() < caption.top());
-            QVERIFY(shown.height() > 0);
-            // The picture stands centred above the caption, whatever of it is shown.
-            QVERIFY(qAbs(button->pictureRect().center().x() - caption.center().x()) <= 1);
-            QVERIFY(shown.intersects(button->pictureRect()));
-        }
-    }
+    void everyCaptionKeepsAWholeLine() { VerifyCaptionsKeepAWholeLine(m_window); }
 
     void everySiteOfTheCatalogueHasOneButton()
     {
@@ -219,13 +171,9 @@ private slots:
     void keyboardOrderStartsOnCancel()
     {
         QCOMPARE(QApplication::focusWidget(), button("btnCancel"));
-        QStringList order = {"btnCancel", "btnOK"};
-        order += kSiteOrder;
-        order += "btnCancel";  // and round again
-        for (qsizetype i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
-        }
+        // And round again to Cancel.
+        const QStringList order = QStringList {"btnOK"} + kSiteOrder + QStringList {"btnCancel"};
+        QCOMPARE(TabVisits(order.size()), order);
         QVERIFY(!startPage().found);
     }
 
@@ -249,7 +197,7 @@ private slots:
         QCOMPARE(value.type, kRegSz);
         QCOMPARE(QString::fromStdString(value.data), url);
         QVERIFY(m_window->isVisible());
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void urlsWithoutTrailingSlashAreStoredWithout_data()
@@ -279,7 +227,7 @@ private slots:
         click("btnCancel");
         QTRY_VERIFY(!OpenWindow<frmHomePage>());
         QCOMPARE(startPage().data, std::string("http://www.khouse.org/"));
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void aRefusedWriteShowsNothing_data()
@@ -300,7 +248,7 @@ private slots:
         m_fixture->platform().createKeyStatus = 0;
         QVERIFY(!startPage().found);
         QVERIFY(m_window->isVisible());
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void escClosesWhateverHasTheFocus_data()
@@ -315,9 +263,7 @@ private slots:
     void escClosesWhateverHasTheFocus()
     {
         QFETCH(QString, focus);
-        button(focus)->setFocus();
-        QCOMPARE(QApplication::focusWidget(), button(focus));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        FocusAndPress(button(focus), Qt::Key_Escape);
         QTRY_VERIFY(!OpenWindow<frmHomePage>());
         QVERIFY(!startPage().found);
     }
@@ -366,23 +312,12 @@ private slots:
             click(how);
         QTRY_VERIFY(!OpenWindow<frmHomePage>());
         QCOMPARE(startPage().data, std::string("http://www.biblemaster.com/"));
-        verifySilent();
+        VerifyNothingShown(*m_fixture);
     }
 
     void oneWindowThatOpensFresh()
     {
-        QCOMPARE(ShowSingleWindow<frmHomePage>(), m_window);
-        int count = 0;
-        for (QWidget *window : QApplication::topLevelWidgets())
-            count += window->objectName() == "frmHomePage" && window->isVisible();
-        QCOMPARE(count, 1);
-
-        button("AmazingBible")->setFocus();
-        m_window->close();
-        QTRY_VERIFY(!OpenWindow<frmHomePage>());
-        frmHomePage *again = ShowSingleWindow<frmHomePage>();
-        QVERIFY(QTest::qWaitForWindowActive(again));
-        QCOMPARE(QApplication::focusWidget(), again->findChild<QWidget *>("btnCancel"));
+        VerifyOneWindowThatOpensFresh(m_window, "frmHomePage", "AmazingBible", "btnCancel");
     }
 };
 

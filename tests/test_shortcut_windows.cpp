@@ -11,6 +11,7 @@
 #include "platform/qt/Twips.h"
 #include "shortcut_files.h"
 #include "support/GuiTest.h"
+#include "support/WindowChecks.h"
 
 #include <QGroupBox>
 #include <QPointer>
@@ -147,21 +148,20 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, title);
         ShortcutWindow *w = Open(window);
-        QCOMPARE(w->objectName(), window);
         QCOMPARE(w->target(), Case(window).target);
-        QCOMPARE(w->windowTitle(), title);
-        QCOMPARE(w->size(), TwipsSize(10080, 7335));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
-        const Qt::WindowFlags flags = w->windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);  // its own taskbar button
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(flags & Qt::WindowSystemMenuHint);
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(w->windowIcon().availableSizes(), QList<QSize> {QSize(32, 32)});
-        // Centred by its outer frame; the offscreen frame is a few pixels wide.
-        const QPoint offCentre = w->frameGeometry().center() - w->screen()->availableGeometry().center();
-        QVERIFY(qAbs(offCentre.x()) <= 2);
-        QVERIFY(qAbs(offCentre.y()) <= 2);
+        VerifyWindowKind(w,
+            {.objectName = window,
+                .title = title,
+                .clientTwips = {10080, 7335},
+                .fixedSize = true,
+                .type = Qt::Window,  // its own taskbar button
+                .with = Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint,
+                .without = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint,
+                .iconPixels = 32,
+                // Centred by its outer frame; the offscreen frame is a few pixels wide.
+                .centring = Centring::Frame,
+                .centreSlack = 2});
+        QCOMPARE(w->windowIcon().availableSizes().size(), 1);  // and no other size
     }
 
     void controls_data()
@@ -211,24 +211,16 @@ private slots:
         const QList<QWidget *> found = w->findChildren<QWidget *>(name);
         QCOMPARE(found.size(), 1);
         QWidget *control = found[0];
-        QCOMPARE(control->parentWidget()->objectName(), container);
-        QCOMPARE(control->geometry(), TwipsRect(twips.left(), twips.top(), twips.width(), twips.height()));
-        if (!font.isEmpty()) {
-            QCOMPARE(control->font().family(), font);
-            QCOMPARE(control->font().pointSizeF(), 8.25);
-            QVERIFY(!control->font().bold());
-        }
+        VerifyPlace(control, container, twips);
+        if (!font.isEmpty())
+            VerifyFont(control, font, 8.25, false);
         if (auto *frame = qobject_cast<QGroupBox *>(control)) {
-            QCOMPARE(frame->title(), text);
-            QCOMPARE(frame->focusPolicy(), Qt::NoFocus);
+            VerifyFrame(frame, text);
             return;
         }
         auto *button = qobject_cast<PictureButton *>(control);
         QVERIFY(button);
-        QCOMPARE(button->text(), text);
-        QCOMPARE(button->toolTip(), toolTip);
-        QVERIFY(button->icon().isNull());
-        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextOnly);
+        VerifyPictureButton(button, text, toolTip, QSize());
         QCOMPARE(button->mapTo(w, QPoint(0, 0)), TwipsPoint(inWindow.x(), inWindow.y()));
         // In front of frameOKCancel, also where both stand on the window.
         QCOMPARE(w->childAt(button->mapTo(w, button->rect().center())), button);
@@ -295,13 +287,8 @@ private slots:
             QCOMPARE(button->parentWidget()->objectName(), QString::fromLatin1(c.siteFrame));
             const QPoint at = desktop ? inDesktopShortcuts : inOthers;
             QCOMPARE(button->geometry(), TwipsRect(at.x(), at.y(), 1700, 650));
-            QCOMPARE(button->text(), desktop && key == "EvangelistSite" ? " " + caption : caption);
-            QCOMPARE(button->toolTip(), toolTip);
-            QCOMPARE(button->font().family(), QStringLiteral("Comic Sans MS"));
-            QCOMPARE(button->font().pointSizeF(), 8.25);
-            QVERIFY(button->font().bold());
-            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-            QCOMPARE(button->iconSize(), picture);
+            VerifyPictureButton(button, desktop && key == "EvangelistSite" ? " " + caption : caption, toolTip, picture);
+            VerifyFont(button, "Comic Sans MS", 8.25, true);
             QCOMPARE(button->icon().availableSizes(), QList<QSize> {picture});
         }
     }
@@ -371,12 +358,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), first);
 
             const QStringList expected = QStringList {second} + kSiteKeyboardOrder + QStringList {first};
-            QStringList visited;
-            for (int i = 0; i < expected.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                visited << QApplication::focusWidget()->objectName();
-            }
-            QCOMPARE(visited, expected);
+            QCOMPARE(TabVisits(expected.size()), expected);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
             QCOMPARE(QApplication::focusWidget()->objectName(), kSiteKeyboardOrder.last());
 
@@ -403,10 +385,7 @@ private slots:
         QFETCH(QString, control);
         QPointer<ShortcutWindow> w = Open(window);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        auto *focus = w->findChild<PictureButton *>(control);
-        focus->setFocus();
-        QCOMPARE(QApplication::focusWidget(), focus);
-        QTest::keyClick(focus, Qt::Key_Escape);
+        FocusAndPress(w->findChild<PictureButton *>(control), Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
         QVERIFY(platform().writes.empty());
     }
@@ -488,7 +467,7 @@ private slots:
         const SiteEntry &site = FindSite(key.toStdString());
         const std::string name(site.shortcutName(Case(window).target));
 
-        QTest::mouseClick(w->findChild<PictureButton *>(key), Qt::LeftButton);
+        Click<PictureButton>(w, key);
 
         checkOnlyShortcut(window, name + ".url", std::string(site.url));
         QCOMPARE(platform().foldersAsked, std::vector<std::string> {Case(window).folder});
@@ -515,10 +494,10 @@ private slots:
         for (const WindowCase &c : kWindows) {
             windows << Open(QString::fromLatin1(c.name));
             for (int click = 0; click < 2; ++click)
-                QTest::mouseClick(windows.last()->findChild<PictureButton *>("NavesTopicalBible"), Qt::LeftButton);
+                Click<PictureButton>(windows.last(), "NavesTopicalBible");
         }
         for (const QPointer<ShortcutWindow> &w : windows)
-            QTest::mouseClick(w->findChild<PictureButton *>("btnCancel"), Qt::LeftButton);
+            Click<PictureButton>(w, "btnCancel");
         QTRY_VERIFY(std::all_of(windows.begin(), windows.end(), [](const auto &w) { return w.isNull(); }));
 
         const std::pair<const char *, const char *> expected[] = {
@@ -548,12 +527,12 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, how);
         QPointer<ShortcutWindow> w = Open(window);
-        QTest::mouseClick(w->findChild<PictureButton *>("Crosswalk"), Qt::LeftButton);
-        QTest::mouseClick(w->findChild<PictureButton *>("BibleGateway"), Qt::LeftButton);
+        Click<PictureButton>(w, "Crosswalk");
+        Click<PictureButton>(w, "BibleGateway");
         if (how == "close box")
             w->close();
         else
-            QTest::mouseClick(w->findChild<PictureButton *>(how), Qt::LeftButton);
+            Click<PictureButton>(w, how);
         QTRY_VERIFY(w.isNull());
         QCOMPARE(FolderEntries(folderOf(window)), (QStringList {"Bible Gateway.url", "Crosswalk.url"}));
         QCOMPARE(platform().writes.size(), std::size_t(2));
@@ -566,12 +545,9 @@ private slots:
     {
         QFETCH(QString, window);
         ShortcutWindow *first = Open(window);
-        QTest::mouseClick(first->findChild<PictureButton *>("SermonSearch"), Qt::LeftButton);
+        Click<PictureButton>(first, "SermonSearch");
         QCOMPARE(Open(window), first);
-        int shown = 0;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            shown += top->objectName() == window && top->isVisible();
-        QCOMPARE(shown, 1);
+        QCOMPARE(CountTopLevels(window), 1);
 
         // Closed and opened again, it remembers nothing.
         QPointer<ShortcutWindow> closing = first;
@@ -603,7 +579,7 @@ private slots:
 
         QVERIFY(!ProgramEndsAfter([form] { form->close(); }));
         QVERIFY(!OpenWindow<Form1>());
-        QTest::mouseClick(w->findChild<PictureButton *>("BlueLetterBible"), Qt::LeftButton);
+        Click<PictureButton>(w, "BlueLetterBible");
         checkOnlyShortcut(window, "Blue Letter Bible.url", std::string(FindSite("BlueLetterBible").url));
 
         QVERIFY(ProgramEndsAfter([w] { w->close(); }, 5000));
@@ -650,7 +626,7 @@ private slots:
         platform().ui().onMessageBox = [this, &busyWhileReporting] { busyWhileReporting = platform().ui().busy; };
 
         ShortcutWindow *w = Open(window);
-        QTest::mouseClick(w->findChild<PictureButton *>("BlueLetterBible"), Qt::LeftButton);
+        Click<PictureButton>(w, "BlueLetterBible");
 
         const auto &boxes = platform().ui().messageBoxes;
         QCOMPARE(boxes.size(), std::size_t(1));

@@ -3,6 +3,7 @@
 #include "platform/qt/SingleWindow.h"
 #include "platform/qt/Twips.h"
 #include "support/GuiTest.h"
+#include "support/WindowChecks.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -30,14 +31,14 @@ private slots:
 
     void windowHasNoTitleBarAndFixedCentredClientArea()
     {
-        QCOMPARE(m_splash->size(), QSize(Twips(7380), Twips(4245)));
-        QCOMPARE(m_splash->minimumSize(), m_splash->maximumSize());
-        QVERIFY(m_splash->windowFlags() & Qt::FramelessWindowHint);
         // Tool windows stay out of the taskbar.
-        QCOMPARE(m_splash->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-        const QRect screen = m_splash->screen()->availableGeometry();
-        QVERIFY(qAbs(m_splash->geometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(qAbs(m_splash->geometry().center().y() - screen.center().y()) <= 1);
+        VerifyWindowKind(m_splash,
+            {.clientTwips = {7380, 4245},
+                .fixedSize = true,
+                .type = Qt::Tool,
+                .with = Qt::FramelessWindowHint,
+                .centring = Centring::Client,
+                .centreSlack = 1});
     }
 
     void controls_data()

@@ -340,34 +340,40 @@ long RegistryStore::EndWrite(long status)
     return status;
 }
 
-long RegistryStore::OpenKey(RegKey root, const std::string &subKey, std::uint32_t access, RegKey *result)
+long RegistryStore::ResolveSubKey(RegKey parentKey, const std::string &subKey, RegKey *result, OpenKeyInfo *key) const
 {
     OpenKeyInfo parent;
-    if (!Resolve(root, &parent))
+    if (!Resolve(parentKey, &parent))
         return kErrorInvalidHandle;
     if (!result)
         return kErrorInvalidParameter;
     *result = 0;
-    const std::string path = JoinKeyPath(parent.path, NormalisePath(subKey));
-    if (!path.empty()) {
+    *key = OpenKeyInfo {parent.root, JoinKeyPath(parent.path, NormalisePath(subKey)), kKeyAllButDelete};
+    return kErrorSuccess;
+}
+
+long RegistryStore::OpenKey(RegKey root, const std::string &subKey, std::uint32_t access, RegKey *result)
+{
+    OpenKeyInfo key;
+    if (const long status = ResolveSubKey(root, subKey, result, &key))
+        return status;
+    key.access = access;
+    if (!key.path.empty()) {
         if (const long status = OpenDatabase(false))
             return status;
-        if (const long status = KeyExists(parent.root, path))
+        if (const long status = KeyExists(key.root, key.path))
             return status;
     }
-    *result = AddHandle(OpenKeyInfo {parent.root, path, access});
+    *result = AddHandle(std::move(key));
     return kErrorSuccess;
 }
 
 long RegistryStore::CreateKey(RegKey root, const std::string &subKey, RegKey *result)
 {
-    OpenKeyInfo parent;
-    if (!Resolve(root, &parent))
-        return kErrorInvalidHandle;
-    if (!result)
-        return kErrorInvalidParameter;
-    *result = 0;
-    const std::string path = JoinKeyPath(parent.path, NormalisePath(subKey));
+    OpenKeyInfo key;
+    if (const long status = ResolveSubKey(root, subKey, result, &key))
+        return status;
+    const std::string &path = key.path;
     if (!path.empty()) {
         long status = BeginWrite();
         if (status != kErrorSuccess)
@@ -380,7 +386,7 @@ long RegistryStore::CreateKey(RegKey root, const std::string &subKey, RegKey *re
             end = path.find('\\', end + 1);
             const std::string prefix = path.substr(0, end);
             sqlite3_reset(insert.get());
-            insert.bindRoot(1, parent.root);
+            insert.bindRoot(1, key.root);
             insert.bindText(2, prefix);
             const int stepped = insert.step();
             if (stepped != SQLITE_DONE)
@@ -389,7 +395,7 @@ long RegistryStore::CreateKey(RegKey root, const std::string &subKey, RegKey *re
         if (const long ended = EndWrite(status))
             return ended;
     }
-    *result = AddHandle(OpenKeyInfo {parent.root, path, kKeyAllButDelete});
+    *result = AddHandle(std::move(key));
     return kErrorSuccess;
 }
 

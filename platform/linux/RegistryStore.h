@@ -47,6 +47,9 @@ private:
     };
 
     bool Resolve(RegKey key, OpenKeyInfo *info) const;
+    // The key below an open one that OpenKey and CreateKey work on, with all access; clears
+    // *result first. A status when the parent handle or result is not usable.
+    long ResolveSubKey(RegKey parentKey, const std::string &subKey, RegKey *result, OpenKeyInfo *key) const;
     RegKey AddHandle(OpenKeyInfo info);
     long OpenDatabase(bool forWrite);
     void CloseDatabase();
