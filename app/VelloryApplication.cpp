@@ -23,7 +23,11 @@ FailureExit &ExitHook()
 
 bool g_failed = false;
 
-}  // namespace
+// What the program shows for a failure that no handler caught.
+struct FailureReport {
+    int number = 0;
+    std::string description;
+};
 
 FailureReport DescribeFailure(std::exception_ptr failure)
 {
@@ -46,6 +50,8 @@ std::string FailureMessage(const FailureReport &report)
 {
     return "Error " + std::to_string(report.number) + ": " + report.description;
 }
+
+}  // namespace
 
 void HandleUncaughtFailure(std::exception_ptr failure) noexcept
 {

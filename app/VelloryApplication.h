@@ -8,15 +8,6 @@
 
 namespace vellory {
 
-// What the program shows for a failure that no handler caught.
-struct FailureReport {
-    int number = 0;
-    std::string description;
-};
-
-FailureReport DescribeFailure(std::exception_ptr failure);
-std::string FailureMessage(const FailureReport &report);
-
 inline constexpr int kFailureExitStatus = 1;
 
 // The one place that deals with failures nobody caught: a message box with the failure's

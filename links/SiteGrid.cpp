@@ -9,11 +9,28 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace vellory {
 
 namespace {
 
+struct SiteButtonInfo {
+    std::string_view key;  // the catalogue entry, and the button's name
+    int row;               // 0..5
+    int column;            // 0..3
+    const char *caption;   // UTF-8
+    const char *toolTip;   // UTF-8
+    const char *picture;   // resource alias
+};
+
+// Columns stand 2520, 2520 and 2400 twips apart; rows 960.
+constexpr int kSiteColumnOffsets[4] = {0, 2520, 5040, 7440};
+constexpr int kSiteRowStep = 960;
+constexpr int kSiteButtonWidth = 1700;
+constexpr int kSiteButtonHeight = 650;
+
+// In grid order, row by row.
 // clang-format off
 constexpr std::array<SiteButtonInfo, 24> kSiteButtons = {{
     {"EvangelistSite",         0, 0, "Billy Graham",              "Billy Graham",        ":/sites/EvangelistSite"},
@@ -52,16 +69,6 @@ constexpr std::array<std::string_view, 24> kKeyboardOrder = {
 // clang-format on
 
 }  // namespace
-
-std::span<const SiteButtonInfo> SiteButtons()
-{
-    return kSiteButtons;
-}
-
-std::span<const std::string_view> SiteKeyboardOrder()
-{
-    return kKeyboardOrder;
-}
 
 QList<PictureButton *> AddSiteGrid(
     QWidget *frame, const SiteGridOptions &options, const std::function<void(const SiteEntry &)> &onClick)

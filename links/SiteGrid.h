@@ -8,8 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <span>
-#include <string_view>
 
 class QWidget;
 
@@ -17,27 +15,6 @@ namespace vellory {
 
 class PictureButton;
 struct SiteEntry;
-
-struct SiteButtonInfo {
-    std::string_view key;  // the catalogue entry, and the button's name
-    int row;               // 0..5
-    int column;            // 0..3
-    const char *caption;   // UTF-8
-    const char *toolTip;   // UTF-8
-    const char *picture;   // resource alias
-};
-
-// In grid order, row by row.
-std::span<const SiteButtonInfo> SiteButtons();
-
-// The keys in keyboard order. It follows no pattern of the grid.
-std::span<const std::string_view> SiteKeyboardOrder();
-
-// Columns stand 2520, 2520 and 2400 twips apart; rows 960.
-inline constexpr int kSiteColumnOffsets[4] = {0, 2520, 5040, 7440};
-inline constexpr int kSiteRowStep = 960;
-inline constexpr int kSiteButtonWidth = 1700;
-inline constexpr int kSiteButtonHeight = 650;
 
 struct SiteGridOptions {
     int firstLeft;  // twips, inside the frame

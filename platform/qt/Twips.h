@@ -16,11 +16,6 @@ constexpr int Twips(int twips)
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-constexpr int ToTwips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
-
 inline QRect TwipsRect(int left, int top, int width, int height)
 {
     return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
